@@ -1,0 +1,36 @@
+#include "platform/screen.h"
+#include "platform/headless.h"
+
+namespace {
+Rect primary{0, 0, 1280, 720};
+Rect whole{0, 0, 1280, 720};
+int cursor_count;
+bool saver_running;
+} // namespace
+
+void headless_set_screens(const Rect& primary_screen, const Rect& virtual_screen) {
+    primary = primary_screen;
+    whole = virtual_screen;
+}
+
+int headless_cursor_count() {
+    return cursor_count;
+}
+
+Rect primary_screen() {
+    return primary;
+}
+Rect virtual_screen() {
+    return whole;
+}
+
+int show_cursor(bool show) {
+    return show ? ++cursor_count : --cursor_count;
+}
+
+void set_screen_saver_running(bool running) {
+    saver_running = running;
+}
+bool screen_saver_running() {
+    return saver_running;
+}

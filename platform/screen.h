@@ -1,0 +1,12 @@
+// Screen geometry and the mouse cursor.
+#pragma once
+
+#include "platform/win.h"
+
+Rect primary_screen(); // at 0, 0
+Rect virtual_screen(); // union of all monitors; its origin may be negative
+// Counts like the historical call: the cursor shows while the count is 0 or more.
+int show_cursor(bool show);
+// Whether the system is told that a screen saver runs (kept for the desktop session).
+void set_screen_saver_running(bool running);
+bool screen_saver_running();

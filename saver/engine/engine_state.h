@@ -1,0 +1,86 @@
+// Every program-wide value of the starfield engine: star tables, lookup tables, frame step,
+// flight model and renderer state. Single-threaded; no locking anywhere.
+#pragma once
+
+#include <cstdint>
+
+struct GLUquadric;
+
+// ---- Star tables ----------------------------------------------------------------------
+constexpr int STAR_COUNT = 32000;
+// Byte planes in side-file order: ".pr1" .. ".pr6".
+enum StarPlane { PLANE_XH = 0, PLANE_ZH, PLANE_YH, PLANE_XL, PLANE_ZL, PLANE_YL, PLANE_COUNT };
+extern uint8_t target_stars[PLANE_COUNT][STAR_COUNT];  // written by the generator and loaders
+extern uint8_t display_stars[PLANE_COUNT][STAR_COUNT]; // drawn and moved by the renderer
+extern int anchor_flag;                                // first star index Generate writes: 0 or 1
+extern int meteor_count;       // stars below this index are meteors while `bars` is on
+extern int backdrop_anchor[3]; // the backdrop's star-0 anchor, reset by every Generate
+
+// ---- Random stream and start-up tables ------------------------------------------------
+extern uint32_t random_state;
+constexpr int SINE_TABLE_SIZE = 8192;
+extern int sine_table[SINE_TABLE_SIZE];
+extern int16_t meteor_offset_z[STAR_COUNT]; // built first
+extern int16_t meteor_offset_y[STAR_COUNT];
+extern int16_t meteor_offset_x[STAR_COUNT];
+
+// ---- Counter and pacing ---------------------------------------------------------------
+constexpr uint64_t NO_COUNTER_FREQUENCY = 100000;
+extern uint64_t counter_frequency; // ticks per second; NO_COUNTER_FREQUENCY without a counter
+extern uint64_t frame_period;      // ticks per frame; 0 = unpaced
+extern uint64_t current_counter;   // read by the last pacing
+extern uint64_t previous_frame_end;
+
+// ---- Frame step -----------------------------------------------------------------------
+extern int applied_depth_test; // -1 until the first frame applies `xfloor`
+extern float fade_factor;      // multiplies every colour drawn
+extern float live_scale;       // glides toward min(track7, 1000)
+extern float size_times_scale; // (track8 / 1000) * live_scale
+extern float live_view_angle;  // degrees, glides toward `fov`
+extern float last_projected_view_angle;
+extern int projection_dirty;
+extern int resize_pending;
+extern int view_load_pending;
+extern char pending_view_section[8]; // "2000" .. "2007"
+extern int playback_start;
+extern int deferred_view7; // 10 = select View 7 on the next frame
+extern int frame_busy;
+extern float rotation_glide_step; // F = track20f + 1
+extern float position_glide_step; // (F * F + 1) / 88264 degrees per frame
+extern float log_glide_value;     // G = (F + 1) / 64
+extern float tail_glide_step;     // (track20f1 + 1) / 48
+extern int pattern_timer;         // frames into the pattern period; 10000 outside timed modes
+extern float pattern_fade;
+
+// ---- Module cycle ---------------------------------------------------------------------
+extern int module_cycle_counter;
+extern int cycle_length; // 301 while cycling, else 0
+extern uint64_t hold_start_time;
+extern int cycle_timer; // settings `timer`: 16-bit two's-complement tenths of minutes
+
+// ---- Flight model ---------------------------------------------------------------------
+extern float speed;
+extern float yaw_rate;
+extern float base_pitch;
+extern float pitch;
+extern float velocity_z, velocity_x, velocity_y;
+extern int function_state[4]; // F1 .. F4 of the motion functions
+extern int follow_direction;  // the travel direction follows the view direction
+extern int rotation_rate[3];  // current spin rates toward track4, track5, track6
+extern float position[3];     // current angles toward track1, track2, track3
+extern float backdrop_spin_angle;
+
+// ---- Renderer and GL state ------------------------------------------------------------
+extern int tail_colour[3];
+extern int star_colour[3];
+extern int colour_shift; // L, 0..768
+extern int colour_shift_countdown;
+extern int colour_shift_direction; // +1 or -1
+extern float current_tail_length;
+extern GLUquadric* quadric;
+extern int client_width, client_height;
+extern int refreshed_width, refreshed_height; // size at the last projection refresh
+constexpr int RAINBOW_SIZE = 512;
+extern float rainbow_r[RAINBOW_SIZE], rainbow_g[RAINBOW_SIZE], rainbow_b[RAINBOW_SIZE];
+constexpr int WHEEL_SIZE = 769;
+extern int wheel_a[WHEEL_SIZE], wheel_b[WHEEL_SIZE], wheel_c[WHEEL_SIZE];

@@ -1,0 +1,5 @@
+#include "saver/shell/startup.h"
+
+int main(int argc, char** argv) {
+    return program_entry(argc, argv);
+}

@@ -1,0 +1,21 @@
+#include "saver/model/model_state.h"
+
+int load_module_from_settings = 1;
+Hwnd control_window;
+char module_work_file[500];
+int keep_motion;
+int skip_flight_on_save;
+int mouse_control_off;
+char backdrop_path[500];
+
+std::vector<std::string> module_files;
+std::vector<int> next_module;
+std::vector<int> shuffled_module;
+int first_included_module;
+int selected_module;
+
+int current_view_index = -1;
+char selected_section[8];
+char status_text[32];
+
+int recording_state;

@@ -1,0 +1,51 @@
+#include "tests/support/test_env.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string create_root() {
+    char pattern[] = "/tmp/solvantrix-test-XXXXXX";
+    const char* made = mkdtemp(pattern);
+    if (!made) std::abort();
+    std::string root = made;
+    for (const char* sub : {"/config", "/data", "/runtime"}) mkdir((root + sub).c_str(), 0700);
+    setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
+    setenv("XDG_DATA_HOME", (root + "/data").c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", (root + "/runtime").c_str(), 1);
+    setenv("HOME", root.c_str(), 1);
+    return root;
+}
+
+// Runs before any test so that even static set-up sees the temporary directories.
+const std::string root_at_start = test_root();
+
+} // namespace
+
+const std::string& test_root() {
+    static const std::string root = create_root();
+    return root;
+}
+
+std::string make_temp_dir(const char* stem) {
+    std::string pattern = test_root() + "/" + stem + "-XXXXXX";
+    if (!mkdtemp(pattern.data())) std::abort();
+    return pattern;
+}
+
+void write_file(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
