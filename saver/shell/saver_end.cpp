@@ -1,0 +1,39 @@
+#include "saver/shell/window_handlers.h"
+
+#include "platform/screen.h"
+#include "platform/window.h"
+#include "saver/engine/commands.h"
+#include "saver/model/settings.h"
+#include "saver/shell/placement.h"
+#include "saver/shell/shell_state.h"
+
+void end_screen_saver(Hwnd hwnd, bool escape) {
+    if (escape) escape_flag = 1;
+    if (exit_in_progress) return;
+    exit_in_progress = 1;
+    // A stored password with the desktop's password option on must be asked for before the
+    // saver may end; until it is given, input leaves the saver running.
+    if (stored_password[0] != '\0' && screen_save_use_password != 0) {
+        exit_in_progress = 0;
+        return;
+    }
+    // The desktop is told the saver stopped; nothing is gained by leaving the flag set.
+    set_screen_saver_running(false);
+    if (escape_flag) {
+        post_message(hwnd, WM_COMMAND, CMD_TO_INTERACTIVE, 0);
+        return;
+    }
+    busy = 1;
+    post_message(hwnd, WM_CLOSE, 0, 0);
+}
+
+void turn_into_interactive(Hwnd hwnd) {
+    run_mode = RUN_INTERACTIVE;
+    restore_saved_rect(hwnd);
+    set_window_style(hwnd, get_window_style(hwnd) | WS_CLIPSIBLINGS | WS_CLIPCHILDREN |
+                               WS_OVERLAPPEDWINDOW);
+    set_window_pos(hwnd, HWND_TOP, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+    full_screen = 0;
+    show_cursor(true);
+}

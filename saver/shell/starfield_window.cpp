@@ -1,0 +1,79 @@
+#include "saver/shell/starfield_window.h"
+
+#include "saver/engine/commands.h"
+#include "saver/engine/engine_state.h"
+#include "saver/shell/shell_state.h"
+#include "saver/shell/window_handlers.h"
+
+#include "platform/window.h"
+
+namespace {
+
+void on_command(Hwnd hwnd, int id) {
+    switch (id) {
+    case CMD_EXIT:
+        leave_program(hwnd);
+        break;
+    case CMD_LOAD_MODULE:
+        load_module_command(hwnd);
+        break;
+    case CMD_TO_INTERACTIVE:
+        turn_into_interactive(hwnd);
+        break;
+    default:
+        break;
+    }
+}
+
+// Screen-saver mode: every input ends the saver; a mouse move only the tenth time.
+bool screen_saver_input(Hwnd hwnd, unsigned message, Wparam wparam) {
+    if (run_mode != RUN_SCREEN_SAVER) return false;
+    switch (message) {
+    case WM_KEYDOWN:
+        end_screen_saver(hwnd, wparam == VK_ESCAPE);
+        return true;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+        end_screen_saver(hwnd, false);
+        return true;
+    case WM_MOUSEMOVE:
+        if (++mouse_move_counter > 9) end_screen_saver(hwnd, false);
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+Lresult starfield_window_proc(Hwnd hwnd, unsigned message, Wparam wparam, Lparam) {
+    if (screen_saver_input(hwnd, message, wparam)) return 0;
+    switch (message) {
+    case WM_CREATE:
+        on_create(hwnd);
+        return 0;
+    case WM_DESTROY:
+        return 0;
+    case WM_SIZE:
+        resize_pending = 1;
+        return 0;
+    case WM_PAINT:
+        on_paint(hwnd);
+        return 0;
+    case WM_CLOSE:
+        on_close(hwnd);
+        return 0;
+    case WM_TIMER:
+        if (wparam == START_TIMER_ID) on_start_timer(hwnd);
+        return 0;
+    case WM_COMMAND:
+        on_command(hwnd, static_cast<int>(loword(wparam)));
+        return 0;
+    case WM_USER:
+        on_user(hwnd);
+        return 0;
+    default:
+        return 0;
+    }
+}

@@ -1,0 +1,96 @@
+#include "saver/shell/startup.h"
+
+#include "platform/clock.h"
+#include "platform/screen.h"
+#include "platform/single_instance.h"
+#include "platform/sound.h"
+#include "platform/window.h"
+#include "saver/engine/engine_state.h"
+#include "saver/engine/gl_state.h"
+#include "saver/engine/random.h"
+#include "saver/engine/tables.h"
+#include "saver/model/model_state.h"
+#include "saver/model/settings.h"
+#include "saver/shell/command_line.h"
+#include "saver/shell/placement.h"
+#include "saver/shell/shell_state.h"
+#include "saver/shell/starfield_window.h"
+
+#include <string>
+
+uint64_t frame_period_for(uint64_t frequency, int delay) {
+    if (delay == 0) return 0;
+    return frequency / static_cast<uint64_t>(static_cast<int64_t>(delay));
+}
+
+namespace {
+
+Hwnd create_run_mode_window() {
+    if (run_mode == RUN_INTERACTIVE)
+        return create_window(WINDOW_CLASS, WINDOW_CLASS,
+                             WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN |
+                                 WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
+                                 WS_MAXIMIZEBOX,
+                             0, 0, 222, 22, nullptr);
+    if (run_mode == RUN_SCREEN_SAVER) {
+        const Rect screen = covered_screen();
+        return create_window(WINDOW_CLASS, "", WS_POPUP | WS_VISIBLE, screen.left, screen.top,
+                             rect_width(screen), rect_height(screen), nullptr);
+    }
+    return create_window(WINDOW_CLASS, WINDOW_CLASS,
+                         WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_OVERLAPPEDWINDOW, 0, 0, 222, 22,
+                         nullptr);
+}
+
+} // namespace
+
+bool start_up(int show_command) {
+    read_global_settings();
+    if (soundenable != 0) play_sound_loop(sound);
+
+    seed_random(static_cast<uint32_t>(system_time_as_file_time()));
+    counter_frequency = query_performance_frequency();
+    if (counter_frequency == 0) counter_frequency = NO_COUNTER_FREQUENCY;
+    frame_period = frame_period_for(counter_frequency, globaldelay);
+    build_sine_table();
+    build_offset_tables();
+
+    starfield_window = create_run_mode_window();
+    // The password dialogs of this mode need no message loop; the program ends after them.
+    if (run_mode == RUN_PASSWORD) return false;
+    if (!starfield_window) return false;
+
+    init_gl_state(starfield_window);
+    send_message(starfield_window, WM_USER, 0, 0);
+    show_window(starfield_window, show_command);
+    update_window(starfield_window);
+    set_window_pos(starfield_window, HWND_TOP, 0, 0, 0, 0,
+                   SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+    return true;
+}
+
+int message_loop() {
+    if (run_mode == RUN_SCREEN_SAVER) set_screen_saver_running(true);
+    Msg msg{};
+    while (get_message(&msg)) dispatch_message(msg);
+    return static_cast<int>(msg.wparam);
+}
+
+int run_program(const char* command_line, int show_command) {
+    load_module_from_settings = 1;
+    run_mode = run_mode_from_command_line(command_line);
+    if (run_mode == RUN_REFUSED) return 0;
+    if (!single_instance_acquire(WINDOW_CLASS)) return 0;
+    if (!register_class(WINDOW_CLASS, starfield_window_proc)) return 0;
+    if (!start_up(show_command)) return 0;
+    return message_loop();
+}
+
+int program_entry(int argc, char** argv) {
+    std::string command_line;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) command_line += ' ';
+        command_line += argv[i];
+    }
+    return run_program(command_line.c_str(), SW_SHOWNORMAL);
+}

@@ -1,0 +1,15 @@
+// The message handlers of the starfield window, one job each.
+#pragma once
+
+#include "platform/win.h"
+
+void on_create(Hwnd hwnd);
+void on_user(Hwnd hwnd);
+void on_start_timer(Hwnd hwnd);
+void on_paint(Hwnd hwnd);
+void on_close(Hwnd hwnd);
+void leave_program(Hwnd hwnd);       // command 40009
+void load_module_command(Hwnd hwnd); // command 40066
+// Keys, buttons and the tenth mouse move end a running screen saver.
+void end_screen_saver(Hwnd hwnd, bool escape);
+void turn_into_interactive(Hwnd hwnd); // command 40136

@@ -1,0 +1,94 @@
+#include "saver/shell/window_handlers.h"
+
+#include "platform/clock.h"
+#include "platform/gl_context.h"
+#include "platform/profile.h"
+#include "platform/registry.h"
+#include "platform/window.h"
+#include "saver/engine/commands.h"
+#include "saver/engine/engine_state.h"
+#include "saver/engine/frame_step.h"
+#include "saver/model/model_state.h"
+#include "saver/model/settings.h"
+#include "saver/shell/pixel_format.h"
+#include "saver/shell/placement.h"
+#include "saver/shell/shell_state.h"
+#include "saver/shell/starfield_window.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+void write_int(const char* section, const char* key, int value, const char* file) {
+    write_private_profile_string(section, key, std::to_string(value).c_str(), file);
+}
+
+void read_password_option() {
+    std::string value;
+    if (reg_query_value(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveUsePassword",
+                        &value))
+        screen_save_use_password = std::atoi(value.substr(0, 4).c_str());
+}
+
+} // namespace
+
+void on_create(Hwnd hwnd) {
+    starfield_window = hwnd;
+    set_pixel_format(hwnd);
+    gl_create_context(hwnd);
+    read_password_option();
+}
+
+void on_user(Hwnd hwnd) {
+    post_message(hwnd, WM_COMMAND, CMD_LOAD_MODULE, 0);
+    set_timer(hwnd, START_TIMER_ID, 50);
+}
+
+// The tick only retires the timer: raising the frame-busy flag here, with no frame bound to
+// follow, could leave a close waiting for ever.
+void on_start_timer(Hwnd hwnd) {
+    kill_timer(hwnd, START_TIMER_ID);
+}
+
+void on_paint(Hwnd hwnd) {
+    if (ready == 1 && in_frame == 0 && busy == 0) {
+        in_frame = 1;
+        frame_step(hwnd);
+        in_frame = 0;
+    }
+    if (run_mode == RUN_SCREEN_SAVER && password_dialog_open == 0) set_foreground_window(hwnd);
+}
+
+void on_close(Hwnd hwnd) {
+    busy = 1;
+    while (frame_busy == 1) sleep_ms(100);
+    write_int("data", "timer", cycle_timer, SETTINGS_FILE);
+    sleep_ms(1000);
+    gl_make_current(nullptr);
+    gl_delete_context(hwnd);
+    if (run_mode == RUN_SCREEN_SAVER) {
+        post_quit_message(0);
+        return;
+    }
+    write_window_rect(hwnd, SETTINGS_FILE);
+    if (control_window) {
+        const Rect control = get_window_rect(control_window);
+        write_int("Items", "xmainx", control.left, SETTINGS_FILE);
+        write_int("Items", "xmainy", control.top, SETTINGS_FILE);
+    }
+    post_quit_message(0);
+}
+
+void leave_program(Hwnd hwnd) {
+    if (control_window && run_mode == RUN_INTERACTIVE) {
+        const Rect control = get_window_rect(control_window);
+        write_int("Items", "vectx", control.left, module_work_file);
+        write_int("Items", "vecty", control.top, module_work_file);
+        post_message(control_window, WM_CLOSE, 0, 0);
+    }
+    if (run_mode == RUN_INTERACTIVE && module_work_file[0] != '\0')
+        write_window_rect(hwnd, module_work_file);
+    busy = 1;
+    post_message(hwnd, WM_CLOSE, 0, 0);
+}

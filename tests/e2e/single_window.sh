@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The real program under Xvfb: an empty command line shows one window titled "SOLVANTRIX";
+# a second start exits 0 and leaves exactly one such window.
+set -euo pipefail
+program=$1
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+export XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data XDG_RUNTIME_DIR=$root/runtime
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -s "$program" <<'SCRIPT'
+set -euo pipefail
+program=$1
+count_windows() { xdotool search --onlyvisible --name '^SOLVANTRIX$' 2>/dev/null | wc -l; }
+wait_for() { for _ in $(seq 100); do eval "$1" && return 0; sleep 0.1; done; return 1; }
+
+"$program" &
+first=$!
+wait_for '[ "$(count_windows)" -ge 1 ]' || { echo "no SOLVANTRIX window appeared"; exit 1; }
+
+set +e
+timeout 20 "$program"
+second=$?
+set -e
+[ "$second" -eq 0 ] || { echo "second start exited $second"; exit 1; }
+kill -0 "$first" || { echo "the first copy died"; exit 1; }
+sleep 0.5
+n=$(count_windows)
+[ "$n" -eq 1 ] || { echo "expected one SOLVANTRIX window, found $n"; exit 1; }
+
+# A refused switch opens no display connection and ends at once with 0.
+DISPLAY=:nowhere timeout 10 "$program" /p 1234
+DISPLAY=:nowhere timeout 10 "$program" /
+
+kill "$first"
+wait "$first" || true
+echo "ok"
+SCRIPT
