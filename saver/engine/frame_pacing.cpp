@@ -1,0 +1,29 @@
+#include "saver/engine/frame_pacing.h"
+
+#include "platform/clock.h"
+#include "saver/engine/engine_state.h"
+#include "saver/model/settings.h"
+
+uint64_t pacing_threshold(uint64_t period) {
+    return period + period / 32;
+}
+
+bool frame_pacing_waits(int frames_per_second, uint64_t previous_end, uint64_t frequency) {
+    return frames_per_second != 0 && previous_end != 0 && frequency != NO_COUNTER_FREQUENCY;
+}
+
+bool frame_too_early(uint64_t now, uint64_t previous_end, uint64_t threshold) {
+    return now - previous_end <= threshold;
+}
+
+void pace_frame() {
+    current_counter = query_performance_counter();
+    if (frame_pacing_waits(globaldelay, previous_frame_end, counter_frequency)) {
+        const uint64_t threshold = pacing_threshold(frame_period);
+        while (frame_too_early(current_counter, previous_frame_end, threshold)) {
+            sleep_ms(1);
+            current_counter = query_performance_counter();
+        }
+    }
+    previous_frame_end = current_counter;
+}

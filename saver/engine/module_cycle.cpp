@@ -1,0 +1,120 @@
+#include "saver/engine/module_cycle.h"
+
+#include "platform/profile.h"
+#include "platform/window.h"
+#include "saver/engine/commands.h"
+#include "saver/engine/engine_state.h"
+#include "saver/model/install_paths.h"
+#include "saver/model/model_state.h"
+#include "saver/model/settings.h"
+#include "saver/model/view.h"
+
+#include <string>
+
+namespace {
+
+bool tube_pattern_sets_fade() {
+    return xcolormode == 5 && track3 < 360.0f && track20k < 128;
+}
+
+bool hold_has_ended(int magnitude) {
+    const uint64_t hold_ticks = counter_frequency * static_cast<uint64_t>(magnitude) * 6;
+    return current_counter - hold_start_time > hold_ticks;
+}
+
+void fade_in_or_out() {
+    ++module_cycle_counter;
+    if (module_cycle_counter > cycle_length - CYCLE_HOLD) {
+        fade_factor -= CYCLE_FADE_STEP;
+        if (fade_factor < 0.0f) fade_factor = 0.0f;
+    }
+    if (module_cycle_counter < CYCLE_HOLD) {
+        fade_factor += CYCLE_FADE_STEP;
+        // Every fade-in frame restarts the timed pattern mid-period, so a module always
+        // appears with its pattern fully shown.
+        pattern_timer = track20k * 5;
+        if (fade_factor >= 1.0f) fade_factor = 1.0f;
+    }
+}
+
+int table_entry(const std::vector<int>& table, int index) {
+    return index >= 0 && index < static_cast<int>(table.size()) ? table[index] : -1;
+}
+
+bool is_module_index(int index) {
+    return index >= 0 && index < static_cast<int>(module_files.size());
+}
+
+} // namespace
+
+int cycle_timer_magnitude(int pattern) {
+    return pattern > 32000 ? 65536 - pattern : pattern;
+}
+
+void module_cycle(Hwnd hwnd) {
+    const int magnitude = cycle_timer_magnitude(cycle_timer);
+    cycle_length = magnitude != 0 ? CYCLE_LENGTH : 0;
+    if (cycle_length == 0) {
+        fade_factor = tube_pattern_sets_fade() ? pattern_fade : 1.0f;
+        return;
+    }
+    if (module_cycle_counter == CYCLE_HOLD) {
+        // The hold is measured from the end of the previous hold, so the first one after
+        // start (start time 0) ends at once.
+        if (hold_has_ended(magnitude)) {
+            module_cycle_counter = CYCLE_HOLD + 1;
+            hold_start_time = current_counter;
+        }
+    } else {
+        fade_in_or_out();
+    }
+    if (tube_pattern_sets_fade() && module_cycle_counter >= CYCLE_HOLD &&
+        module_cycle_counter < cycle_length - CYCLE_HOLD)
+        fade_factor = pattern_fade;
+    if (module_cycle_counter > cycle_length) change_module(hwnd);
+}
+
+ModuleChoice choose_next_module(int from, bool shuffled) {
+    const int count = static_cast<int>(module_files.size());
+    // A stale or edited `modsel` must not index past the tables.
+    int index = is_module_index(from) ? from : 0;
+    int successor = -1;
+    for (int tried = 0; tried < count; ++tried) {
+        int candidate;
+        if (shuffled) {
+            successor = table_entry(next_module, index);
+            candidate = table_entry(shuffled_module, index);
+        } else {
+            candidate = table_entry(next_module, index);
+        }
+        if (is_module_index(candidate)) {
+            // The shuffled walk goes on from the alphabetical successor of the module whose
+            // shuffle entry was used, so that every included module gets its turn.
+            const int modsel = shuffled && is_module_index(successor) ? successor : candidate;
+            return {candidate, modsel};
+        }
+        index = index + 1 == count ? 0 : index + 1;
+    }
+    return {first_included_module, first_included_module};
+}
+
+void select_cycled_module(int index) {
+    selected_module = index;
+}
+
+void change_module(Hwnd hwnd) {
+    module_cycle_counter = 0;
+    const int from = get_private_profile_int("data", "modsel", 0, SETTINGS_FILE);
+    const ModuleChoice choice = choose_next_module(from, cycle_timer >= SHUFFLED_TIMER_PATTERN);
+    select_cycled_module(choice.module);
+    // Without a library entry there is no file to name; the current `module` is shown again.
+    if (is_module_index(choice.module)) {
+        const std::string module = module_library() + module_files[choice.module];
+        write_private_profile_string("data", "module", module.c_str(), SETTINGS_FILE);
+    }
+    write_private_profile_string("data", "modsel", std::to_string(choice.modsel).c_str(),
+                                 SETTINGS_FILE);
+    write_private_profile_string(nullptr, nullptr, nullptr, SETTINGS_FILE);
+    load_module_from_settings = 1;
+    post_message(hwnd, WM_COMMAND, CMD_LOAD_MODULE, 0);
+}
