@@ -24,3 +24,6 @@ bool write_private_profile_string(const char* section, const char* key, const ch
 // empty string, cut to the buffer. Returns the characters copied, without the final zero.
 unsigned get_private_profile_section(const char* section, char* buffer, unsigned size,
                                      const char* file);
+
+// True when the file has a section of this name, also one without keys.
+bool private_profile_section_exists(const char* section, const char* file);
