@@ -50,7 +50,7 @@ float velocity_z, velocity_x, velocity_y;
 int function_state[4];
 int follow_direction;
 int rotation_rate[3];
-float position[3];
+float position_angle[3];
 float backdrop_spin_angle;
 
 int tail_colour[3];
@@ -64,3 +64,17 @@ int client_width, client_height;
 int refreshed_width, refreshed_height;
 float rainbow_r[RAINBOW_SIZE], rainbow_g[RAINBOW_SIZE], rainbow_b[RAINBOW_SIZE];
 int wheel_a[WHEEL_SIZE], wheel_b[WHEEL_SIZE], wheel_c[WHEEL_SIZE];
+StarVertex meteor_vertices[STAR_COUNT];
+int meteor_vertex_count;
+StarVertex near_vertices[NEAR_VERTEX_CAPACITY];
+int near_vertex_count;
+StarVertex pixel_stars[STAR_COUNT];
+int pixel_star_count;
+
+unsigned backdrop_texture_name;
+int backdrop_texture_exists;
+int backdrop_image_loaded;
+int backdrop_hold;
+uint8_t backdrop_palette[PALETTE_TABLE_SIZE];
+BackdropPoint backdrop_mesh[BACKDROP_MESH_SIDE][BACKDROP_MESH_SIDE];
+int backdrop_subdivision;

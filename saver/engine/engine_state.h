@@ -64,10 +64,10 @@ extern float yaw_rate;
 extern float base_pitch;
 extern float pitch;
 extern float velocity_z, velocity_x, velocity_y;
-extern int function_state[4]; // F1 .. F4 of the motion functions
-extern int follow_direction;  // the travel direction follows the view direction
-extern int rotation_rate[3];  // current spin rates toward track4, track5, track6
-extern float position[3];     // current angles toward track1, track2, track3
+extern int function_state[4];   // F1 .. F4 of the motion functions
+extern int follow_direction;    // the travel direction follows the view direction
+extern int rotation_rate[3];    // current spin rates toward track4, track5, track6
+extern float position_angle[3]; // current angles toward track1, track2, track3
 extern float backdrop_spin_angle;
 
 // ---- Renderer and GL state ------------------------------------------------------------
@@ -84,3 +84,33 @@ constexpr int RAINBOW_SIZE = 512;
 extern float rainbow_r[RAINBOW_SIZE], rainbow_g[RAINBOW_SIZE], rainbow_b[RAINBOW_SIZE];
 constexpr int WHEEL_SIZE = 769;
 extern int wheel_a[WHEEL_SIZE], wheel_b[WHEEL_SIZE], wheel_c[WHEEL_SIZE];
+// One frame's points and primitives, kept until the next frame starts, in the layout of
+// GL_C3F_V3F so that each batch goes to OpenGL as one client array.
+struct StarVertex {
+    float colour[3];
+    float position[3];
+};
+constexpr int NEAR_VERTEX_CAPACITY = 4 * STAR_COUNT; // a rectangle has four corners
+extern StarVertex meteor_vertices[STAR_COUNT];
+extern int meteor_vertex_count;
+extern StarVertex near_vertices[NEAR_VERTEX_CAPACITY]; // lines, triangles or rectangles
+extern int near_vertex_count;
+// The pixel-star buffer fills from the top down, so that drawing it front to back draws the
+// last appended star first.
+extern StarVertex pixel_stars[STAR_COUNT];
+extern int pixel_star_count;
+
+// ---- Backdrop -------------------------------------------------------------------------
+extern unsigned backdrop_texture_name; // 0 until the first image load
+extern int backdrop_texture_exists;    // a texture name has been generated
+extern int backdrop_image_loaded;      // the texture holds an image; without one nothing is drawn
+extern int backdrop_hold;              // raised by image and module loads, cleared by View loads
+constexpr int PALETTE_TABLE_SIZE = 4096;
+extern uint8_t backdrop_palette[PALETTE_TABLE_SIZE]; // the colour map of the last 8-bit image
+constexpr int BACKDROP_MESH_SIDE = 121;              // points per side: subdivision 120 at most
+struct BackdropPoint {
+    float x, y, z;
+    float s, t;
+};
+extern BackdropPoint backdrop_mesh[BACKDROP_MESH_SIDE][BACKDROP_MESH_SIDE]; // [longitude][latitude]
+extern int backdrop_subdivision; // N of the mesh in force; 0 draws no quads

@@ -77,14 +77,15 @@ void rotation_update() {
     if (track20f >= INSTANT_GLIDE) {
         for (int i = 0; i < 3; ++i) {
             rotation_rate[i] = rate_targets[i];
-            position[i] = position_targets[i];
+            position_angle[i] = position_targets[i];
         }
     } else {
         int rate_step = rate_glide_step();
         for (int i = 0; i < 3; ++i) {
             rotation_rate[i] = step_toward(rotation_rate[i], rate_targets[i], rate_step);
-            float step = barsx ? log_step(position[i], position_targets[i]) : position_glide_step;
-            position[i] = step_toward(position[i], position_targets[i], step);
+            float step =
+                barsx ? log_step(position_angle[i], position_targets[i]) : position_glide_step;
+            position_angle[i] = step_toward(position_angle[i], position_targets[i], step);
         }
     }
     add_spin(spin, rotation_rate[2]);

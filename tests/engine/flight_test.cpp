@@ -26,7 +26,7 @@ void reset_flight() {
     follow_direction = 0;
     for (int i = 0; i < 3; ++i) {
         rotation_rate[i] = 1800;
-        position[i] = 0.0f;
+        position_angle[i] = 0.0f;
     }
     backdrop_spin_angle = 0.0f;
     thrust_target = 0.0f;
@@ -333,9 +333,9 @@ TEST_F(Rotation, InstantGlideJumpsAndSpinsWrapOnce) {
     EXPECT_EQ(rotation_rate[2], 2250);
     EXPECT_EQ(rotation_rate[1], 1350);
     EXPECT_EQ(rotation_rate[0], 3600);
-    EXPECT_FLOAT_EQ(position[0], 10.0f);
-    EXPECT_FLOAT_EQ(position[1], 20.0f);
-    EXPECT_FLOAT_EQ(position[2], 30.0f);
+    EXPECT_FLOAT_EQ(position_angle[0], 10.0f);
+    EXPECT_FLOAT_EQ(position_angle[1], 20.0f);
+    EXPECT_FLOAT_EQ(position_angle[2], 30.0f);
     EXPECT_FLOAT_EQ(spin, 0.5f);
     EXPECT_FLOAT_EQ(spin1, 359.5f);
     EXPECT_FLOAT_EQ(spin2, 104.0f);
@@ -346,17 +346,17 @@ TEST_F(Rotation, LinearPositionGlideArrivesExactlyWithoutPassing) {
     derive_glide_rates();
     track1 = 100.0f;
     track3 = 0.0f;
-    position[2] = 50.0f;
+    position_angle[2] = 50.0f;
     int frames = 0;
-    while (position[0] != 100.0f && frames < 100) {
-        float before = position[0];
+    while (position_angle[0] != 100.0f && frames < 100) {
+        float before = position_angle[0];
         rotation_update();
         ++frames;
-        ASSERT_LE(position[0], 100.0f);
-        ASSERT_GT(position[0], before);
+        ASSERT_LE(position_angle[0], 100.0f);
+        ASSERT_GT(position_angle[0], before);
     }
     EXPECT_EQ(frames, 36); // 100 / 2.8438 = 35.2 steps
-    EXPECT_FLOAT_EQ(position[2], 0.0f) << "50 / 2.8438 frames back to 0";
+    EXPECT_FLOAT_EQ(position_angle[2], 0.0f) << "50 / 2.8438 frames back to 0";
 }
 
 TEST_F(Rotation, LogPositionGlideCoversAShareAndStillArrives) {
@@ -365,21 +365,21 @@ TEST_F(Rotation, LogPositionGlideCoversAShareAndStillArrives) {
     barsx = 1;
     track2 = 100.0f;
     rotation_update();
-    EXPECT_NEAR(position[1], 100.0f / 471.1448f, 1e-4); // k = (15.625 - 7.84375)^3
+    EXPECT_NEAR(position_angle[1], 100.0f / 471.1448f, 1e-4); // k = (15.625 - 7.84375)^3
 
     reset_flight(); // slowest glide: k = 3792
     barsx = 1;
     track1 = 360.0f;
-    position[2] = 300.0f;
+    position_angle[2] = 300.0f;
     int frames = 0;
-    while ((position[0] != 360.0f || position[2] != 0.0f) && frames < 1000000) {
+    while ((position_angle[0] != 360.0f || position_angle[2] != 0.0f) && frames < 1000000) {
         rotation_update();
         ++frames;
-        ASSERT_LE(position[0], 360.0f);
-        ASSERT_GE(position[2], 0.0f);
+        ASSERT_LE(position_angle[0], 360.0f);
+        ASSERT_GE(position_angle[2], 0.0f);
     }
-    EXPECT_FLOAT_EQ(position[0], 360.0f);
-    EXPECT_FLOAT_EQ(position[2], 0.0f);
+    EXPECT_FLOAT_EQ(position_angle[0], 360.0f);
+    EXPECT_FLOAT_EQ(position_angle[2], 0.0f);
 }
 
 TEST_F(Rotation, LogGlideWithoutAPositiveDivisorArrivesAtOnce) {
@@ -387,7 +387,7 @@ TEST_F(Rotation, LogGlideWithoutAPositiveDivisorArrivesAtOnce) {
     log_glide_value = 16.0f; // k < 0 would push away from the target
     track1 = 90.0f;
     rotation_update();
-    EXPECT_FLOAT_EQ(position[0], 90.0f);
+    EXPECT_FLOAT_EQ(position_angle[0], 90.0f);
 }
 
 // A GL context of the headless backend, for reading back the model-view matrix.
@@ -437,7 +437,7 @@ TEST_F(Camera, PositionYAt360TurnsTheBackdropInsteadOfTheStars) {
     eye_of(0.0f, 0.0f, 10000.0f, straight);
 
     spin1 = 60.0f;
-    position[1] = 30.0f;
+    position_angle[1] = 30.0f;
     track2 = 359.0f;
     eye_of(0.0f, 0.0f, 10000.0f, turned);
     EXPECT_GT(std::fabs(turned[2] - straight[2]), 0.5f);
