@@ -22,7 +22,11 @@ void headless_clear_message_boxes();
 
 // Every window created so far that still exists, in creation order.
 std::vector<Hwnd> headless_windows();
+// The windows from the top of the z-order down, and the last one brought to the foreground.
+std::vector<Hwnd> headless_z_order();
+Hwnd headless_foreground_window();
 // Posted messages still waiting in the queue, oldest first.
 std::vector<Msg> headless_posted_messages();
-// Forgets every window, timer and posted message (between tests).
+// Forgets every window class, window, timer, posted message and a pending quit (between
+// tests).
 void headless_reset();

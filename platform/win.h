@@ -79,6 +79,7 @@ constexpr unsigned SWP_HIDEWINDOW = 0x0080;
 constexpr int SW_HIDE = 0;
 constexpr int SW_SHOWNORMAL = 1;
 constexpr int SW_SHOW = 5;
+constexpr int SW_MINIMIZE = 6;
 constexpr int SW_RESTORE = 9;
 
 // Virtual-key codes; letters and main-keyboard digits are their upper-case ASCII codes

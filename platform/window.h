@@ -15,6 +15,9 @@ bool register_class(const char* class_name, WndProc proc);
 // Null when the class is unknown. Every top-level window can carry a GL context.
 Hwnd create_window(const char* class_name, const char* title, unsigned style, int x, int y,
                    int width, int height, Hwnd owner);
+// Destroys the windows it owns, then sends it WM_DESTROY and forgets it with its timers, its
+// waiting messages and its GL context.
+void destroy_window(Hwnd hwnd);
 bool is_window(Hwnd hwnd);
 const char* window_class(Hwnd hwnd);
 
