@@ -1,6 +1,7 @@
 #include "saver/model/module_files.h"
 
 #include "platform/profile.h"
+#include "saver/engine/backdrop.h"
 #include "saver/engine/engine_state.h"
 #include "saver/model/model_state.h"
 #include "saver/model/view.h"
@@ -94,6 +95,7 @@ void module_name_of(const char* path, char* name, unsigned size) {
 
 int load_module(const char* path, int* saved_without_stars) {
     *saved_without_stars = 0;
+    backdrop_hold = 1;
     derive_module_paths(path);
 
     std::string text;
@@ -117,5 +119,10 @@ int load_module(const char* path, int* saved_without_stars) {
                                module_work_file);
     balls1 = get_private_profile_int("items", "balls1", 0, module_work_file);
     backdrop_resolution = get_private_profile_int("items", "reshape", 60, module_work_file);
+    // A module without an image of its own must not show the previous module's.
+    if (std::strlen(backdrop_path) > 2)
+        load_backdrop_image(backdrop_path);
+    else
+        backdrop_image_loaded = 0;
     return 1;
 }

@@ -192,5 +192,6 @@ int load_view(const char* section) {
     mouse_control_off = 1;
     if (anchor_flag) generate();
     projection_dirty = 1;
+    backdrop_hold = 0;
     return 0;
 }

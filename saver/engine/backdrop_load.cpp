@@ -1,0 +1,19 @@
+#include "saver/engine/backdrop.h"
+
+#include "saver/model/install_paths.h"
+
+std::string backdrop_image_file(const char* shell0) {
+    // Modules carry paths written on other systems; only the name counts, and the image always
+    // comes from the install's own directory.
+    const char* name = shell0;
+    for (const char* p = shell0; *p; ++p)
+        if (*p == '\\' || *p == '/') name = p + 1;
+    return install_directory() + "images/" + name;
+}
+
+int load_backdrop_image(const char* shell0) {
+    backdrop_hold = 1;
+    const int loaded = load_backdrop_texture(backdrop_image_file(shell0));
+    build_backdrop_mesh();
+    return loaded;
+}
