@@ -1,0 +1,63 @@
+// The stages of one rendered frame and what they hand each other. render_frame() runs them in
+// order; tests and benchmarks may look at the batches they leave behind.
+#pragma once
+
+// What colour set-up decides once per frame for every star. The star pass reads only this and
+// StarSetup, never a global, so that its stores into the byte-plane star table do not force
+// the compiler to reload View parameters for every star.
+struct FrameColours {
+    float star_base[3]; // a star of brightness 1 before the fade (Rainbow multiplies a hue in)
+    float tail_end[3];  // the far end of a tail, fade included
+    float fade;
+    bool rainbow;
+    bool pastel;
+    int hue_offset;     // Mod
+    int hue_cycle;      // the colour shift while Cycle is on, else 0
+    float dim_distance; // where the rainbow fade reaches 0
+};
+
+enum class NearForm { line, triangle, rectangle, sphere };
+
+// What star set-up derives once per frame from the View, the scale and the flight.
+struct StarSetup {
+    float s2;             // live scale squared
+    float s;              // star offset -> drawing units
+    float range_distance; // where brightness falls to 0
+    float threshold;      // brightness above which a star is near
+    int dz, dy, dx;       // flight displacement of the frame
+    float tail_z, tail_y, tail_x;
+    float rect_half_width; // across the star end of a rectangle
+    float base_half_width; // across the tail end of a triangle or rectangle
+    float sphere_radius;
+    int sphere_detail; // slices and stacks
+    bool meteors;
+    int meteor_count;
+    int meteor_speed;
+    int meteor_axes;    // 0 Z, 1 XYZ, 2 XZ
+    int flight_axes;    // 0 Z, 1 XZ, 2 XYZ
+    bool freeze_flight; // Scale at its top: only star 0 follows the flight
+    bool short_z;
+    float last_star; // Total
+    NearForm form;
+};
+
+// Stars 0 .. LAST_MOVING_STAR - 1 take part; the last star of the table never does.
+constexpr int LAST_MOVING_STAR = 31999;
+constexpr float METEOR_THRESHOLD = 11111.0f; // above any brightness: a meteor stays a point
+constexpr float VISIBLE_COLOUR_SUM = 0.005f;
+
+FrameColours setup_colours();
+StarSetup setup_stars();
+void run_star_pass(const StarSetup& setup, const FrameColours& colours);
+void draw_meteors();
+void draw_near_stars(NearForm form);
+void draw_pixel_stars();
+
+// Truncation toward zero that stays defined for values no int can hold (the far side of a
+// zero brightness range is -infinity): they saturate at +-2^30, whose low byte is 0.
+inline int truncate_to_int(float v) {
+    constexpr float LIMIT = 1073741824.0f;
+    if (!(v > -LIMIT)) return v != v ? 0 : -static_cast<int>(LIMIT);
+    if (v > LIMIT) return static_cast<int>(LIMIT);
+    return static_cast<int>(v);
+}
