@@ -1,12 +1,17 @@
 // Dialogs built from templates, and the one control model that holds every control's state.
 // A dialog is a window of the window table: its procedure receives WM_INITDIALOG, WM_COMMAND
 // (low word the control id, high word the notification), WM_HSCROLL / WM_VSCROLL (lparam the
-// control id of the trackbar that moved) and WM_CLOSE, through the same queue as every other
-// window. The real backend shows the model with FLTK widgets; the headless one only keeps it,
-// and tests drive it with the headless_* functions of platform/headless.h.
+// control id of the trackbar or up-down control that moved) and WM_CLOSE, through the same
+// queue as every other window. Notifications follow the user's changes only, never the
+// program's own calls below, and always come after the control holds its new state (the real
+// backend posts them, the headless one sends them while the test's hand acts). A WM_CLOSE
+// the procedure does not handle (returns 0) becomes the command IDCANCEL. The real backend
+// shows the model with FLTK widgets; the headless one only keeps it, and tests drive it with
+// the headless_* functions of platform/headless.h.
 #pragma once
 
 #include "platform/win.h"
+#include "platform/window.h"
 
 #include <string>
 
@@ -23,20 +28,22 @@ constexpr unsigned EN_CHANGE = 0x0300;
 constexpr unsigned UDN_DELTAPOS = 0x0400;
 
 enum ControlKind {
-    CTL_BUTTON,        // push button; BN_CLICKED
-    CTL_DEFBUTTON,     // default push button (Enter)
-    CTL_CHECKBOX,      // automatic check box; BN_CLICKED after the state changed
-    CTL_PUSHLIKE,      // check box drawn as a button that stays pressed
-    CTL_RADIO,         // automatic radio button; a group runs until the next CTL_GROUP_START
-    CTL_GROUPBOX,      // frame with a caption
-    CTL_LABEL,         // static text
-    CTL_ICON,          // static picture named by text
-    CTL_EDIT,          // single-line edit; EN_CHANGE
-    CTL_TRACKBAR,      // slider; WM_HSCROLL or WM_VSCROLL with the id
-    CTL_UPDOWN,        // spin buttons on the edit before it; UDN_DELTAPOS
-    CTL_COMBOBOX,      // drop-down list; CBN_SELCHANGE
-    CTL_LISTBOX,       // list; LBN_SELCHANGE
-    CTL_PROGRESS,      // progress bar
+    CTL_BUTTON,    // push button; BN_CLICKED
+    CTL_DEFBUTTON, // default push button (Enter)
+    CTL_CHECKBOX,  // automatic check box; BN_CLICKED after the state changed
+    CTL_PUSHLIKE,  // check box drawn as a button that stays pressed
+    CTL_RADIO,     // automatic radio button; a group runs until the next CS_GROUP_START
+    CTL_GROUPBOX,  // frame with a caption
+    CTL_LABEL,     // static text
+    CTL_ICON,      // static picture named by text
+    CTL_EDIT,      // single-line edit; EN_CHANGE
+    CTL_TRACKBAR,  // slider; WM_HSCROLL or WM_VSCROLL with the id
+    CTL_UPDOWN,    // spin buttons on the edit before it, which shows the position as an
+                   // integer; a user step sends UDN_DELTAPOS, then the edit's EN_CHANGE,
+                   // then WM_VSCROLL
+    CTL_COMBOBOX,  // drop-down list; CBN_SELCHANGE
+    CTL_LISTBOX,   // list; LBN_SELCHANGE
+    CTL_PROGRESS,  // progress bar
 };
 
 // Control styles
@@ -48,6 +55,8 @@ constexpr unsigned CS_SORTED = 0x0010;      // list keeps its entries sorted
 constexpr unsigned CS_RIGHT = 0x0020;       // text aligned right
 constexpr unsigned CS_PASSWORD = 0x0040;    // edit shows stars
 constexpr unsigned CS_MULTICOLUMN = 0x0080; // list in columns
+constexpr unsigned CS_MANUAL = 0x0100;      // check box or radio the program checks itself:
+                                            // a click only notifies
 
 struct ControlTemplate {
     int id; // -1 for decorations nobody addresses
@@ -68,13 +77,23 @@ struct DialogTemplate {
 
 using DlgProc = Lresult (*)(Hwnd dialog, unsigned message, Wparam, Lparam);
 
+// Dialogs open centred on their owner (on the primary screen without a visible owner); the
+// procedure may place them elsewhere in WM_INITDIALOG (wparam: the id of the control that
+// starts with the focus). destroy_window (platform/window.h) ends a modeless dialog.
+//
 // Modeless: shown at once (unless the procedure hides it), WM_INITDIALOG sent before return.
+// Null without a procedure or when the procedure destroyed the dialog in WM_INITDIALOG.
 Hwnd create_dialog(const DialogTemplate& dialog, Hwnd owner, DlgProc proc);
-// Modal: runs its own loop until end_dialog; returns the value given to it.
+// Modal: runs its own loop, in which the other windows go on receiving their messages, until
+// end_dialog; then destroys the dialog and returns the value given to it. -1 when the dialog
+// could not be made; 0 when it was destroyed otherwise. A quit message ends the loop and is
+// kept for the outer loop.
 int dialog_box(const DialogTemplate& dialog, Hwnd owner, DlgProc proc);
+// Ends a modal dialog; a modeless one is destroyed at once.
 void end_dialog(Hwnd dialog, int result);
-void destroy_window(Hwnd hwnd);
-// Keyboard handling of a modeless dialog (Enter, Tab); true when it took the message.
+// Keyboard handling of a dialog: Enter sends the command of the focused push button, else of
+// the default button, else IDOK; Esc sends IDCANCEL; Tab moves the focus on. Any other message
+// for the dialog is dispatched here. True when the message was the dialog's.
 bool is_dialog_message(Hwnd dialog, const Msg& msg);
 // Dialog units to pixels for this dialog's font.
 Rect map_dialog_rect(Hwnd dialog, const Rect& units);
@@ -84,6 +103,8 @@ void set_dlg_item_text(Hwnd dialog, int id, const char* text);
 std::string get_dlg_item_text(Hwnd dialog, int id);
 void enable_dlg_item(Hwnd dialog, int id, bool enabled);
 void show_dlg_item(Hwnd dialog, int id, bool shown);
+bool is_dlg_item_enabled(Hwnd dialog, int id);
+bool is_dlg_item_visible(Hwnd dialog, int id);
 void set_dlg_item_focus(Hwnd dialog, int id);
 
 // Check boxes, push-like boxes and radio buttons: 1 checked, 0 not.
@@ -99,17 +120,24 @@ void trackbar_set_tick_frequency(Hwnd dialog, int id, int frequency); // 0: ends
 void trackbar_add_tick(Hwnd dialog, int id, int position);
 
 void updown_set_range(Hwnd dialog, int id, int minimum, int maximum);
+// Clamped to the range; the edit before it shows the new position.
 void updown_set_pos(Hwnd dialog, int id, int position);
+// What the edit holds when it is a whole number (typed digits count), clamped to the range;
+// otherwise the last position.
 int updown_get_pos(Hwnd dialog, int id);
 
 void progress_set_pos(Hwnd dialog, int id, int percent);
 
-// Combo boxes and lists share these.
+// Combo boxes and lists share these. The text of a combo box (get_dlg_item_text) is its
+// selected entry; setting it selects the entry of that text, when there is one.
 void list_reset(Hwnd dialog, int id);
 int list_add_string(Hwnd dialog, int id, const char* text); // index where it went
 int list_count(Hwnd dialog, int id);
 std::string list_get_text(Hwnd dialog, int id, int index);
 void list_set_cur_sel(Hwnd dialog, int id, int index); // -1 clears
 int list_get_cur_sel(Hwnd dialog, int id);
-int list_find_exact(Hwnd dialog, int id, const char* text); // -1 when absent
+int list_find_exact(Hwnd dialog, int id, const char* text); // any case; -1 when absent
 void list_set_column_width(Hwnd dialog, int id, int width);
+// Adds the names of the regular files of `directory` that match `pattern` ("*.sv"; case is
+// ignored) as list entries. The number added, or -1 when the directory cannot be read.
+int list_add_directory(Hwnd dialog, int id, const char* directory, const char* pattern);

@@ -1,4 +1,5 @@
 #include "platform/common/window_table.h"
+#include "platform/common/control_model.h"
 #include "platform/window.h"
 
 #include <algorithm>
@@ -73,6 +74,7 @@ void window_table_remove(Window* window) {
     message_queue_forget_window(window);
     for (Window* other : windows)
         if (other->owner == window) other->owner = nullptr;
+    dialog_model_free(window);
     owned_windows.erase(std::find_if(owned_windows.begin(), owned_windows.end(),
                                      [window](const auto& w) { return w.get() == window; }));
 }
@@ -88,6 +90,7 @@ Window* window_table_find(Hwnd hwnd) {
 }
 
 void window_table_clear() {
+    for (Window* window : windows) dialog_model_free(window);
     windows.clear();
     owned_windows.clear();
     classes.clear();

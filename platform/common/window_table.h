@@ -11,6 +11,7 @@
 #include <vector>
 
 struct BackendWindow; // defined by the backend in use; owned by it
+struct DialogModel;   // platform/common/control_model.h
 
 struct Window {
     std::string class_name;
@@ -23,6 +24,7 @@ struct Window {
     Hwnd owner = nullptr;
     long z = 0; // larger is nearer the top
     BackendWindow* backend = nullptr;
+    DialogModel* dialog = nullptr; // dialogs only: their controls; owned by the table
 };
 
 // A new window of a registered class, in the table but not yet told WM_CREATE; null when the

@@ -3,6 +3,7 @@
 #include "platform/window.h"
 #include "platform/common/window_table.h"
 #include "platform/headless.h"
+#include "platform/headless/dialog_reset.h"
 #include "platform/headless/gl_surface.h"
 #include "platform/single_instance.h"
 
@@ -128,4 +129,6 @@ void headless_reset() {
     for (Window* window : window_table_all()) headless_gl_release(window);
     foreground = nullptr;
     window_table_clear();
+    headless_dialogs_reset();
+    headless_file_dialogs_reset();
 }

@@ -3,11 +3,17 @@
 
 #include "platform/real/saver_gl_window.h"
 
+class DialogWindow;
+
 struct BackendWindow {
-    SaverGlWindow* fl = nullptr;
+    Fl_Window* top = nullptr;       // the FLTK window that shows it
+    SaverGlWindow* fl = nullptr;    // the same, for windows that can carry a GL context
+    DialogWindow* dialog = nullptr; // the same, for dialogs
     // The program asked for a context before the window was shown; it is made when it is.
     bool context_wanted = false;
 };
 
 // Shows the FLTK window and makes a context asked for earlier.
 void show_fl_window(BackendWindow* backend);
+// Forgets the platform window behind a dialog's FLTK window, whose deletion FLTK defers.
+void dialog_window_detach(DialogWindow* dialog);

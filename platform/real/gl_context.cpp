@@ -7,9 +7,10 @@
 namespace {
 constexpr int wanted_mode = FL_RGB | FL_DOUBLE | FL_DEPTH;
 
+// Only windows made by create_window carry a context; a dialog has none.
 BackendWindow* backend_of(Hwnd hwnd) {
     Window* window = window_table_find(hwnd);
-    return window ? window->backend : nullptr;
+    return window && window->backend && window->backend->fl ? window->backend : nullptr;
 }
 } // namespace
 

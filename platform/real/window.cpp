@@ -13,17 +13,19 @@ namespace {
 
 constexpr double longest_wait_s = 0.05;
 
-SaverGlWindow* fl_of(Window* window) {
-    return window && window->backend ? window->backend->fl : nullptr;
+Fl_Window* fl_of(Window* window) {
+    return window && window->backend ? window->backend->top : nullptr;
 }
 
 void apply_frame(Window* window) {
-    SaverGlWindow* fl = fl_of(window);
+    Fl_Window* fl = fl_of(window);
     bool framed = (window->style & WS_CAPTION) != 0;
+    // A dialog's controls keep their places whatever size the program gives it.
+    Fl_Window* grows = window->backend->dialog ? nullptr : fl;
     if (framed)
-        fl->resizable(window->style & WS_THICKFRAME ? fl : nullptr);
+        fl->resizable(window->style & WS_THICKFRAME ? grows : nullptr);
     else
-        fl->resizable(fl); // a borderless window is placed by the program at any size
+        fl->resizable(grows); // a borderless window is placed by the program at any size
     // On a shown window FLTK rewrites the frame hints, which window managers honour live;
     // re-creating the window instead would cost the GL context.
     fl->border(framed);
@@ -37,8 +39,8 @@ void restore_and_raise(Hwnd hwnd) {
 } // namespace
 
 void show_fl_window(BackendWindow* backend) {
-    backend->fl->show();
-    if (backend->context_wanted) glx_force_current(backend->fl);
+    backend->top->show();
+    if (backend->context_wanted && backend->fl) glx_force_current(backend->fl);
 }
 
 Hwnd create_window(const char* class_name, const char* title, unsigned style, int x, int y,
@@ -50,6 +52,7 @@ Hwnd create_window(const char* class_name, const char* title, unsigned style, in
     Fl_Group::current(nullptr); // a top-level window is never a child of a dialog being built
     window->backend = new BackendWindow;
     window->backend->fl = new SaverGlWindow(window, x, y, std::max(width, 1), std::max(height, 1));
+    window->backend->top = window->backend->fl;
     Fl_Group::current(open_group);
     window->backend->fl->copy_label(window->title.c_str());
     apply_frame(window);
@@ -76,9 +79,10 @@ void destroy_window(Hwnd hwnd) {
     if (!window_table_find(window)) return;
     if (BackendWindow* backend = window->backend) {
         // The FLTK window may be inside its own event handling: detach it, delete it later.
-        backend->fl->window = nullptr;
-        backend->fl->hide();
-        Fl::delete_widget(backend->fl);
+        if (backend->fl) backend->fl->window = nullptr;
+        if (backend->dialog) dialog_window_detach(backend->dialog);
+        backend->top->hide();
+        Fl::delete_widget(backend->top);
         delete backend;
         window->backend = nullptr;
     }
@@ -110,7 +114,7 @@ void set_window_pos(Hwnd hwnd, InsertAfter insert_after, int x, int y, int width
                     unsigned flags) {
     Window* window = window_table_find(hwnd);
     if (!window) return;
-    SaverGlWindow* fl = fl_of(window);
+    Fl_Window* fl = fl_of(window);
     WindowPosChange change = window_table_set_pos(window, insert_after, x, y, width, height, flags);
     if (change.frame_changed) apply_frame(window);
     if (change.moved_or_sized) {
@@ -137,7 +141,7 @@ void show_window(Hwnd hwnd, int command) {
     if (!window) return;
     bool was_iconic = window->iconic;
     window_table_show(window, command);
-    SaverGlWindow* fl = fl_of(window);
+    Fl_Window* fl = fl_of(window);
     if (!window->visible) {
         fl->hide();
     } else if (window->iconic) {

@@ -1,0 +1,46 @@
+#include "platform/real/drawn_boxes.h"
+
+#include <FL/Fl_Group.H>
+#include <FL/fl_draw.H>
+
+#include <algorithm>
+
+const Fl_Color ACCENT = fl_rgb_color(96, 148, 236);
+
+namespace {
+const Fl_Color FRAME_LINE = fl_rgb_color(78, 86, 108);
+}
+
+void GroupFrame::draw() {
+    fl_color(FRAME_LINE);
+    if (w() <= 3 || h() <= 3) {
+        fl_rectf(x(), y(), std::max(w(), 1), std::max(h(), 1));
+        return;
+    }
+    const bool captioned = label() && *label();
+    const int top = captioned ? y() + TEXT_SIZE / 2 : y();
+    fl_rect(x(), top, w(), h() - (top - y()));
+    if (!captioned) return;
+    fl_font(labelfont(), labelsize());
+    const int text_width = static_cast<int>(fl_width(label())) + 6;
+    fl_color(parent()->color());
+    fl_rectf(x() + 6, y(), text_width, TEXT_SIZE + 2);
+    fl_color(active_r() ? labelcolor() : fl_inactive(labelcolor()));
+    fl_draw(label(), x() + 9, y(), text_width, TEXT_SIZE + 2, FL_ALIGN_LEFT, nullptr, 0);
+}
+
+void IconBox::draw() {
+    const int size = std::min(w(), h()) - 2;
+    const int cx = x() + w() / 2, cy = y() + h() / 2;
+    fl_color(ACCENT);
+    fl_line_style(FL_SOLID, 2);
+    if (name == "CLOCK") {
+        fl_arc(cx - size / 2, cy - size / 2, size, size, 0, 360);
+        fl_line(cx, cy, cx, cy - size / 3);
+        fl_line(cx, cy, cx + size / 4, cy);
+    } else {
+        fl_line(cx - size / 2, cy, cx + size / 2, cy);
+        fl_line(cx, cy - size / 2, cx, cy + size / 2);
+    }
+    fl_line_style(0);
+}

@@ -1,0 +1,34 @@
+#include "platform/file_dialog.h"
+
+#include <FL/Fl_Native_File_Chooser.H>
+
+#include <string>
+
+namespace {
+
+bool run(Fl_Native_File_Chooser& chooser, std::string* chosen) {
+    // 1 is a cancel, -1 a failure; neither chooses anything.
+    if (chooser.show() != 0 || !chooser.filename() || !*chooser.filename()) return false;
+    if (chosen) *chosen = chooser.filename();
+    return true;
+}
+
+} // namespace
+
+bool get_open_file_name(Hwnd, const char* filter_label, const char* pattern,
+                        const char* initial_directory, const char* preset_file,
+                        std::string* chosen) {
+    Fl_Native_File_Chooser chooser(Fl_Native_File_Chooser::BROWSE_FILE);
+    const std::string filter =
+        std::string(filter_label ? filter_label : "") + "\t" + (pattern ? pattern : "*");
+    chooser.filter(filter.c_str());
+    if (initial_directory && *initial_directory) chooser.directory(initial_directory);
+    if (preset_file && *preset_file) chooser.preset_file(preset_file);
+    return run(chooser, chosen);
+}
+
+bool browse_for_folder(Hwnd, const char* title, std::string* chosen) {
+    Fl_Native_File_Chooser chooser(Fl_Native_File_Chooser::BROWSE_DIRECTORY);
+    chooser.title(title);
+    return run(chooser, chosen);
+}

@@ -1,0 +1,12 @@
+// Every global of the control window in one place.
+#pragma once
+
+#include "platform/win.h"
+
+// The handle of the control window itself is `control_window` (saver/model/model_state.h),
+// because the View load and save test it too.
+extern Hwnd control_window_owner; // the starfield window, which carries out posted commands
+extern int setup_mode;            // the setup button is pressed in: View buttons store
+extern int expanded;              // 0 contracted (toolbar only), 1 expanded
+extern int global_settings_open;  // the Global Settings dialog runs
+extern Hwnd help_popup;           // the one right-click help popup, or null
