@@ -1,13 +1,16 @@
 #include "saver/engine/module_cycle.h"
 
+#include "platform/dialog.h"
 #include "platform/profile.h"
 #include "platform/window.h"
 #include "saver/engine/commands.h"
 #include "saver/engine/engine_state.h"
 #include "saver/model/install_paths.h"
 #include "saver/model/model_state.h"
+#include "saver/model/module_selection.h"
 #include "saver/model/settings.h"
 #include "saver/model/view.h"
+#include "saver/resources/control_ids.h"
 
 #include <string>
 
@@ -98,15 +101,11 @@ ModuleChoice choose_next_module(int from, bool shuffled) {
     return {first_included_module, first_included_module};
 }
 
-void select_cycled_module(int index) {
-    selected_module = index;
-}
-
 void change_module(Hwnd hwnd) {
     module_cycle_counter = 0;
     const int from = get_private_profile_int("data", "modsel", 0, SETTINGS_FILE);
     const ModuleChoice choice = choose_next_module(from, cycle_timer >= SHUFFLED_TIMER_PATTERN);
-    select_cycled_module(choice.module);
+    show_selected_module(choice.module);
     // Without a library entry there is no file to name; the current `module` is shown again.
     if (is_module_index(choice.module)) {
         const std::string module = module_library() + module_files[choice.module];
@@ -115,6 +114,7 @@ void change_module(Hwnd hwnd) {
     write_private_profile_string("data", "modsel", std::to_string(choice.modsel).c_str(),
                                  SETTINGS_FILE);
     write_private_profile_string(nullptr, nullptr, nullptr, SETTINGS_FILE);
+    if (control_window) check_dlg_button(control_window, ID_CYCLE_INCLUDE, 1);
     load_module_from_settings = 1;
     post_message(hwnd, WM_COMMAND, CMD_LOAD_MODULE, 0);
 }

@@ -26,6 +26,3 @@ ModuleChoice choose_next_module(int from, bool shuffled);
 
 // Shows the next module: settings `module` and `modsel`, then the load command to `hwnd`.
 void change_module(Hwnd hwnd);
-
-// Makes `index` the selected module of the editor, so the library list follows the cycle.
-void select_cycled_module(int index);

@@ -4,6 +4,7 @@
 #include "saver/model/model_state.h"
 #include "saver/model/settings.h"
 #include "saver/model/view.h"
+#include "saver/model/view_controls.h"
 #include "saver/model/view_io.h"
 
 #include <algorithm>
@@ -185,8 +186,8 @@ int load_view(const char* section) {
     read_choice(section, "colormode", 9, colormode);
     read_choice(section, "xcolormode", 9, xcolormode, "3");
 
-    // Every value the control window shows is read by now: its controls are set from the
-    // live values at this one point.
+    // Every value the control window shows is read by now.
+    show_view_in_controls();
 
     // The loaded View is shown as stored; the pointer steers again after a right click.
     mouse_control_off = 1;

@@ -17,7 +17,7 @@ const ControlTemplate CONTROLS[] = {
     {ID_FULL_SCREEN, CTL_BUTTON, "Full Screen", 19, 2, 44, 13, 0},
     {ID_GLOBAL_SETTINGS, CTL_BUTTON, "G", 65, 2, 14, 13, 0},
     {ID_CYCLE_INCLUDE, CTL_CHECKBOX, "", 83, 4, 10, 10, CS_MANUAL},
-    {ID_MODULE_SELECTOR, CTL_COMBOBOX, "", 95, 2, 100, 13, CS_SORTED},
+    {ID_MODULE_SELECTOR, CTL_COMBOBOX, "", 95, 2, 100, 13, 0},
     {ID_CYCLE_TIMER_EDIT, CTL_EDIT, "", 198, 2, 26, 13, CS_RIGHT},
     {ID_CYCLE_TIMER, CTL_UPDOWN, "", 224, 2, 10, 13, 0},
     {NO_ID, CTL_ICON, "CLOCK", 237, 2, 13, 13, 0},
@@ -27,8 +27,8 @@ const ControlTemplate CONTROLS[] = {
     {ID_RESET_MOUSE, CTL_BUTTON, "R", 337, 2, 14, 13, 0},
     {ID_IMPORT, CTL_BUTTON, "Import", 354, 2, 32, 13, 0},
     {ID_SAVE_MODULE, CTL_BUTTON, "Save Module", 389, 2, 50, 13, 0},
-    {ID_MODULE_FILES, CTL_COMBOBOX, "", 0, 0, 60, 13, CS_SORTED | HIDDEN},
-    {ID_MODULE_RAW_FILES, CTL_COMBOBOX, "", 0, 0, 60, 13, CS_SORTED | HIDDEN},
+    {ID_MODULE_FILES, CTL_COMBOBOX, "", 0, 0, 60, 13, HIDDEN},
+    {ID_MODULE_RAW_FILES, CTL_COMBOBOX, "", 0, 0, 60, 13, HIDDEN},
 
     // ---- Frames: the hidden pair spans the toolbar row, the visible pair the whole panel ----
     {ID_FRAME_CONTRACTED_WIDTH, CTL_GROUPBOX, "", 0, 0, 442, 1, HIDDEN},

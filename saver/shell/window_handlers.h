@@ -13,3 +13,4 @@ void load_module_command(Hwnd hwnd); // command 40066
 // Keys, buttons and the tenth mouse move end a running screen saver.
 void end_screen_saver(Hwnd hwnd, bool escape);
 void turn_into_interactive(Hwnd hwnd); // command 40136
+void toggle_full_screen(Hwnd hwnd);    // command 40133

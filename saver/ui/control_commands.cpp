@@ -9,6 +9,7 @@
 #include "saver/model/view.h"
 #include "saver/resources/control_ids.h"
 #include "saver/ui/control_window.h"
+#include "saver/ui/module_selector.h"
 #include "saver/ui/ui_state.h"
 
 #include <string>
@@ -190,6 +191,7 @@ bool acting_button(Hwnd dialog, int id) {
 } // namespace
 
 Lresult control_command(Hwnd dialog, int id, unsigned notification) {
+    if (module_selector_command(dialog, id, notification)) return 1;
     if (notification != BN_CLICKED) return 0;
     if (id == IDOK) {
         close_control_window(dialog);

@@ -1,12 +1,15 @@
 #include "saver/ui/control_window.h"
+#include "saver/model/view_controls.h"
 
 #include "platform/dialog.h"
 #include "platform/profile.h"
 #include "saver/engine/engine_state.h"
 #include "saver/model/model_state.h"
+#include "saver/model/module_library.h"
 #include "saver/model/settings.h"
 #include "saver/resources/control_ids.h"
 #include "saver/resources/status_template.h"
+#include "saver/ui/module_selector.h"
 #include "saver/ui/ui_state.h"
 
 #include <cstdint>
@@ -78,6 +81,7 @@ void load_cycle_timer(Hwnd dialog) {
 void initialise(Hwnd dialog) {
     control_window = dialog;
     expanded = 0;
+    initialise_module_selector();
     load_cycle_timer(dialog);
     set_slider_ranges(dialog);
     // The thrust starts at rest until the module's first View sets it.
@@ -85,6 +89,7 @@ void initialise(Hwnd dialog) {
     set_dlg_item_text(dialog, ID_EXPAND, "O");
     set_dlg_item_focus(dialog, ID_TRACK1);
     projection_dirty = 1;
+    rebuild_cycle_order();
     read_back_controls();
 }
 

@@ -20,11 +20,5 @@ WindowSize control_window_size(Hwnd dialog, int expanded_size);
 // values reach the live View.
 void read_back_controls();
 
-// The control half of a View load: status text, check boxes, radio buttons and sliders from
-// the live values. Does nothing without a control window.
-void show_view_in_controls();
-// Every slider from its live value; the thrust slider goes to `thrust_position`.
-void set_sliders_from_live_values(int thrust_position);
-
 // A WM_COMMAND from one of the controls. Returns the dialog procedure's result.
 Lresult control_command(Hwnd dialog, int id, unsigned notification);

@@ -9,6 +9,7 @@
 #include "saver/model/model_state.h"
 #include "saver/model/settings.h"
 #include "saver/model/view.h"
+#include "saver/model/view_controls.h"
 #include "saver/ui/control_window.h"
 #include "saver/ui/ui_state.h"
 #include "tests/support/test_env.h"

@@ -1,9 +1,9 @@
+#include "saver/model/view_controls.h"
 #include "platform/dialog.h"
 #include "saver/model/model_state.h"
 #include "saver/model/view.h"
 #include "saver/model/view_io.h"
 #include "saver/resources/control_ids.h"
-#include "saver/ui/control_window.h"
 
 #include <algorithm>
 

@@ -1,0 +1,62 @@
+#include "saver/ui/module_selector.h"
+
+#include "platform/dialog.h"
+#include "platform/profile.h"
+#include "platform/window.h"
+#include "saver/engine/commands.h"
+#include "saver/engine/engine_state.h"
+#include "saver/model/install_paths.h"
+#include "saver/model/model_state.h"
+#include "saver/model/module_library.h"
+#include "saver/model/module_selection.h"
+#include "saver/model/settings.h"
+#include "saver/resources/control_ids.h"
+#include "saver/ui/ui_state.h"
+
+#include <string>
+
+namespace {
+
+void select_module(Hwnd dialog) {
+    const int index = list_get_cur_sel(dialog, ID_MODULE_SELECTOR);
+    if (index < 0 || index >= static_cast<int>(module_files.size())) return;
+    const std::string path = module_library() + module_files[static_cast<size_t>(index)];
+    write_private_profile_string("data", "module", path.c_str(), SETTINGS_FILE);
+    write_private_profile_string("data", "modsel", std::to_string(index).c_str(), SETTINGS_FILE);
+    show_selected_module(index);
+    load_module_from_settings = 1;
+    post_message(control_window_owner, WM_COMMAND, CMD_LOAD_MODULE, 0);
+}
+
+void toggle_include(Hwnd dialog) {
+    const int index = list_get_cur_sel(dialog, ID_MODULE_FILES);
+    if (index < 0 || index >= static_cast<int>(module_files.size())) return;
+    const std::string& name = module_files[static_cast<size_t>(index)];
+    const bool include = is_dlg_button_checked(dialog, ID_CYCLE_INCLUDE) == 0;
+    set_module_included(name, include);
+    check_dlg_button(dialog, ID_CYCLE_INCLUDE, include ? 1 : 0);
+    rebuild_cycle_order();
+}
+
+} // namespace
+
+void initialise_module_selector() {
+    fill_module_lists();
+    show_selected_module(get_private_profile_int("data", "modsel", 0, SETTINGS_FILE));
+}
+
+bool module_selector_command(Hwnd dialog, int id, unsigned notification) {
+    if (id == ID_MODULE_SELECTOR && notification == CBN_SELCHANGE) {
+        select_module(dialog);
+        return true;
+    }
+    if (id == ID_CYCLE_INCLUDE && notification == BN_CLICKED) {
+        toggle_include(dialog);
+        return true;
+    }
+    if (id == ID_CYCLE_TIMER_EDIT && notification == EN_CHANGE) {
+        cycle_timer = updown_get_pos(dialog, ID_CYCLE_TIMER) & 0xFFFF;
+        return true;
+    }
+    return false;
+}
