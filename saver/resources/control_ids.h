@@ -147,3 +147,15 @@ constexpr int ID_FRAME_FLIGHT = 1172;
 constexpr int ID_FRAME_LOOK = 1173;
 constexpr int ID_FRAME_ROTATION = 1177;
 constexpr int ID_FRAME_GENERATOR = 1179;
+
+// SAVERTYPE: the save-module dialog
+constexpr int ID_SAVE_LIST = 1193;
+constexpr int ID_SAVE_NAME = 3004;
+constexpr int ID_SAVE = 1001;
+constexpr int ID_SAVE_LARGE = 1000; // hidden
+constexpr int ID_SAVE_SMALL = 1002; // hidden
+constexpr int ID_SAVE_CANCEL = 1076;
+constexpr int ID_SAVE_NO_STARS = 1012;
+constexpr int ID_SAVE_NARROW = 1059;
+constexpr int ID_SAVE_WIDE = 1060;
+constexpr int ID_SAVE_STATUS = 1194;

@@ -3,8 +3,12 @@
 #include "platform/profile.h"
 #include "platform/screen.h"
 #include "platform/window.h"
+#include "saver/model/model_state.h"
 #include "saver/model/settings.h"
 #include "saver/shell/shell_state.h"
+#include "saver/ui/control_window.h"
+
+#include <cstdlib>
 
 #include <string>
 
@@ -36,4 +40,15 @@ void write_window_rect(Hwnd hwnd, const char* file) {
     write_private_profile_string("Items", "appy", std::to_string(r.top).c_str(), file);
     write_private_profile_string("Items", "appx1", std::to_string(rect_width(r)).c_str(), file);
     write_private_profile_string("Items", "appy1", std::to_string(rect_height(r)).c_str(), file);
+}
+
+void place_control_window() {
+    if (!control_window) return;
+    const WindowSize size = control_window_size(control_window, 0);
+    int x = get_private_profile_int("Items", "xmainx", 0, SETTINGS_FILE);
+    int y = get_private_profile_int("Items", "xmainy", 0, SETTINGS_FILE);
+    const Rect screen = covered_screen();
+    if (std::abs(x) > rect_width(screen) || std::abs(y) > rect_height(screen)) x = y = 0;
+    set_window_pos(control_window, HWND_TOP, x, y, size.width, size.height,
+                   SWP_NOZORDER | SWP_SHOWWINDOW);
 }

@@ -13,3 +13,6 @@ void restore_saved_rect(Hwnd hwnd);
 void read_saved_rect();
 // Writes the window's rectangle as `appx`, `appy`, `appx1`, `appy1` into [Items] of a file.
 void write_window_rect(Hwnd hwnd, const char* file);
+// Sizes the control window to its contracted size at `xmainx`, `xmainy` of the settings file,
+// or at 0, 0 when that lies beyond the covered screen.
+void place_control_window();

@@ -34,6 +34,7 @@ void turn_into_interactive(Hwnd hwnd) {
                                WS_OVERLAPPEDWINDOW);
     set_window_pos(hwnd, HWND_TOP, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+    place_control_window();
     full_screen = 0;
     show_cursor(true);
 }

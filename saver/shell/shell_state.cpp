@@ -11,6 +11,8 @@ int full_screen;
 FramedRect saved_rect;
 int placed_once;
 int cursor_hidden_once;
+int open_succeeded;
+int first_dialog_done;
 int view_key_flag;
 int mouse_x, mouse_y;
 

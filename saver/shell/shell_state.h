@@ -21,8 +21,10 @@ struct FramedRect {
 extern FramedRect saved_rect; // the framed window, restored when full screen ends
 extern int placed_once;       // the first module load has placed the interactive window
 extern int cursor_hidden_once;
-extern int view_key_flag;    // the View command comes from an F key
-extern int mouse_x, mouse_y; // last mouse position in client pixels
+extern int open_succeeded;    // a save chose the file the next module load takes
+extern int first_dialog_done; // the open-module dialog has been shown once
+extern int view_key_flag;     // the View command comes from an F key
+extern int mouse_x, mouse_y;  // last mouse position in client pixels
 
 // Ending the screen saver
 extern int exit_in_progress;

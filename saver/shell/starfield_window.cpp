@@ -2,8 +2,10 @@
 
 #include "saver/engine/commands.h"
 #include "saver/engine/engine_state.h"
+#include "saver/model/model_state.h"
 #include "saver/shell/shell_state.h"
 #include "saver/shell/window_handlers.h"
+#include "saver/ui/save_dialog.h"
 
 #include "platform/window.h"
 
@@ -15,7 +17,28 @@ void on_command(Hwnd hwnd, int id) {
         leave_program(hwnd);
         break;
     case CMD_LOAD_MODULE:
+        open_succeeded = 0;
+        module_path[0] = '\0';
         load_module_command(hwnd);
+        break;
+    case CMD_SAVE_MODULE:
+        save_module_command(hwnd);
+        break;
+    case CMD_SAVE_DIALOG:
+        open_save_dialog(hwnd);
+        break;
+    case CMD_VIEW1:
+    case CMD_VIEW2:
+    case CMD_VIEW3:
+    case CMD_VIEW4:
+    case CMD_VIEW5:
+    case CMD_VIEW6:
+    case CMD_VIEW7:
+    case CMD_PLAY:
+        on_view_command(id);
+        break;
+    case CMD_STATUS:
+        show_status_text();
         break;
     case CMD_TOGGLE_FULLSCREEN:
         toggle_full_screen(hwnd);
@@ -50,9 +73,18 @@ bool screen_saver_input(Hwnd hwnd, unsigned message, Wparam wparam) {
 
 } // namespace
 
-Lresult starfield_window_proc(Hwnd hwnd, unsigned message, Wparam wparam, Lparam) {
+Lresult starfield_window_proc(Hwnd hwnd, unsigned message, Wparam wparam, Lparam lparam) {
     if (screen_saver_input(hwnd, message, wparam)) return 0;
     switch (message) {
+    case WM_KEYDOWN:
+        on_key(hwnd, static_cast<unsigned>(wparam));
+        return 0;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+        on_mouse(message, lparam);
+        return 0;
     case WM_CREATE:
         on_create(hwnd);
         return 0;

@@ -1,6 +1,7 @@
 #include "saver/shell/startup.h"
 
 #include "platform/clock.h"
+#include "platform/dialog.h"
 #include "platform/screen.h"
 #include "platform/single_instance.h"
 #include "platform/sound.h"
@@ -72,7 +73,8 @@ bool start_up(int show_command) {
 int message_loop() {
     if (run_mode == RUN_SCREEN_SAVER) set_screen_saver_running(true);
     Msg msg{};
-    while (get_message(&msg)) dispatch_message(msg);
+    while (get_message(&msg))
+        if (!control_window || !is_dialog_message(control_window, msg)) dispatch_message(msg);
     return static_cast<int>(msg.wparam);
 }
 

@@ -14,6 +14,7 @@
 #include "saver/shell/placement.h"
 #include "saver/shell/shell_state.h"
 #include "saver/shell/starfield_window.h"
+#include "saver/ui/control_window.h"
 
 #include <cstdlib>
 #include <string>
@@ -41,6 +42,14 @@ void on_create(Hwnd hwnd) {
 }
 
 void on_user(Hwnd hwnd) {
+    if (!control_window) {
+        create_control_window(hwnd);
+        if (run_mode == RUN_SCREEN_SAVER && control_window)
+            set_window_pos(control_window, HWND_BOTTOM, 0, 0, 0, 0,
+                           SWP_NOSIZE | SWP_NOMOVE | SWP_HIDEWINDOW);
+        else
+            place_control_window();
+    }
     post_message(hwnd, WM_COMMAND, CMD_LOAD_MODULE, 0);
     set_timer(hwnd, START_TIMER_ID, 50);
 }

@@ -5,3 +5,8 @@ int setup_mode;
 int expanded;
 int global_settings_open;
 Hwnd help_popup;
+
+Hwnd save_dialog;
+int save_mode;
+int replace_confirmed;
+std::string remembered_save_path;

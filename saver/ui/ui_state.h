@@ -3,6 +3,8 @@
 
 #include "platform/win.h"
 
+#include <string>
+
 // The handle of the control window itself is `control_window` (saver/model/model_state.h),
 // because the View load and save test it too.
 extern Hwnd control_window_owner; // the starfield window, which carries out posted commands
@@ -10,3 +12,9 @@ extern int setup_mode;            // the setup button is pressed in: View button
 extern int expanded;              // 0 contracted (toolbar only), 1 expanded
 extern int global_settings_open;  // the Global Settings dialog runs
 extern Hwnd help_popup;           // the one right-click help popup, or null
+
+// The save-module dialog
+extern Hwnd save_dialog;                 // open, or null
+extern int save_mode;                    // SaveMode of the button pressed last
+extern int replace_confirmed;            // the user was told the file exists
+extern std::string remembered_save_path; // the path that warning was about

@@ -11,6 +11,7 @@
 #include "saver/shell/shell_state.h"
 #include "saver/shell/starfield_window.h"
 #include "saver/shell/startup.h"
+#include "saver/ui/ui_state.h"
 
 #include <gtest/gtest.h>
 
@@ -103,6 +104,7 @@ class RunModes : public ::testing::Test {
   protected:
     void SetUp() override {
         headless_reset();
+        control_window = save_dialog = nullptr;
         headless_set_screens({0, 0, 1600, 900}, {-1920, -200, 1600, 900});
         ASSERT_TRUE(register_class(WINDOW_CLASS, starfield_window_proc));
         ready = busy = in_frame = placed_once = full_screen = 0;
@@ -119,9 +121,12 @@ class RunModes : public ::testing::Test {
 TEST_F(RunModes, InteractiveWindowIsFramedTitledAndSmallUntilTheFirstLoad) {
     run_mode = RUN_INTERACTIVE;
     ASSERT_TRUE(start_up(SW_SHOWNORMAL));
-    ASSERT_EQ(headless_windows().size(), 1u);
+    // The starfield window and, made on WM_USER, the control window.
+    ASSERT_EQ(headless_windows().size(), 2u);
     Hwnd hwnd = headless_windows()[0];
     EXPECT_EQ(hwnd, starfield_window);
+    EXPECT_EQ(headless_windows()[1], control_window);
+    EXPECT_TRUE(is_window_visible(control_window));
     EXPECT_EQ(get_window_text(hwnd), "SOLVANTRIX");
     const unsigned style = get_window_style(hwnd);
     EXPECT_TRUE(style & WS_CAPTION);
@@ -142,6 +147,8 @@ TEST_F(RunModes, ScreenSaverCoversThePrimaryScreenWithoutFrame) {
     ASSERT_TRUE(start_up(SW_SHOWNORMAL));
     Hwnd hwnd = starfield_window;
     EXPECT_FALSE(get_window_style(hwnd) & WS_CAPTION);
+    ASSERT_TRUE(control_window);
+    EXPECT_FALSE(is_window_visible(control_window));
     const Rect r = get_window_rect(hwnd);
     EXPECT_EQ(r.left, 0);
     EXPECT_EQ(rect_width(r), 1600);
@@ -174,8 +181,9 @@ TEST_F(RunModes, InteractiveCloseWritesPlacementAndTimerThenQuits) {
     write_private_profile_string("Items", "appy", "40", SETTINGS_FILE);
     write_private_profile_string("Items", "appx1", "500", SETTINGS_FILE);
     write_private_profile_string("Items", "appy1", "300", SETTINGS_FILE);
-    cycle_timer = 65531;
+    write_private_profile_string("data", "timer", "65531", SETTINGS_FILE);
     ASSERT_TRUE(start_up(SW_SHOWNORMAL));
+    EXPECT_EQ(cycle_timer, 65531); // the control window took it over
     post_message(starfield_window, WM_CLOSE, 0, 0);
     EXPECT_EQ(message_loop(), 0);
     // The first module load placed the window at the saved rectangle.
@@ -185,7 +193,7 @@ TEST_F(RunModes, InteractiveCloseWritesPlacementAndTimerThenQuits) {
     EXPECT_EQ(get_private_profile_int("Items", "appx", -1, SETTINGS_FILE), 30);
     EXPECT_EQ(get_private_profile_int("Items", "appy1", -1, SETTINGS_FILE), 300);
     EXPECT_EQ(get_private_profile_int("data", "timer", -1, SETTINGS_FILE), 65531);
-    cycle_timer = 0;
+    write_private_profile_string("data", "timer", nullptr, SETTINGS_FILE);
 }
 
 TEST_F(RunModes, TenthMouseMoveEndsTheScreenSaver) {

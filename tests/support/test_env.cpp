@@ -1,5 +1,7 @@
 #include "tests/support/test_env.h"
 
+#include "platform/profile.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -48,4 +50,15 @@ std::string read_file(const std::string& path) {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+std::string install_fixture_library() {
+    const std::string install = make_temp_dir("install");
+    const std::string command = std::string("cp -r '") + SOLVANTRIX_SOURCE_DIR +
+                                "/tests/fixtures/library' '" + install + "/library'";
+    if (std::system(command.c_str()) != 0) std::abort();
+    write_private_profile_string("data", "path", (install + "/").c_str(), "Solvantrix!.ini");
+    write_private_profile_string("data", "module", (install + "/library/Hand-Made.sv").c_str(),
+                                 "Solvantrix!.ini");
+    return install;
 }

@@ -12,3 +12,6 @@ std::string make_temp_dir(const char* stem);
 void write_file(const std::string& path, const std::string& bytes);
 // The whole file, or an empty string when it cannot be read.
 std::string read_file(const std::string& path);
+// A copy of the test fixtures' module library as an install directory of its own; the
+// settings file names it as `path` and its "Hand-Made" module as `module`.
+std::string install_fixture_library();
