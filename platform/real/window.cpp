@@ -48,6 +48,8 @@ Hwnd create_window(const char* class_name, const char* title, unsigned style, in
     Window* window = window_table_add(class_name, title, style, x, y, width, height, owner);
     if (!window) return nullptr;
     window_restore_and_raise = restore_and_raise;
+    // Window managers and scripts find every window of the program by this class.
+    Fl_Window::default_xclass("solvantrix");
     Fl_Group* open_group = Fl_Group::current();
     Fl_Group::current(nullptr); // a top-level window is never a child of a dialog being built
     window->backend = new BackendWindow;

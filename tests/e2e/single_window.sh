@@ -3,11 +3,7 @@
 # a second start exits 0 and leaves exactly one such window.
 set -euo pipefail
 program=$1
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
-export XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data XDG_RUNTIME_DIR=$root/runtime
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/e2e_env.sh"
 
 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -s "$program" <<'SCRIPT'
 set -euo pipefail

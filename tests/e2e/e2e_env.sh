@@ -1,0 +1,16 @@
+# Sourced by the end-to-end scripts: private XDG directories, the fixture library installed in
+# them, and helpers that wait for windows and read the screen.
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+export XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data XDG_RUNTIME_DIR=$root/runtime
+mkdir -p "$XDG_CONFIG_HOME/solvantrix" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+settings=$XDG_CONFIG_HOME/solvantrix/Solvantrix!.ini
+
+# install_fixture FIXTURES_DIR: the fixture library as the install directory, playing Hand-Made.
+install_fixture() {
+    mkdir -p "$root/install"
+    cp -r "$1/library" "$root/install/library"
+    printf '[data]\npath=%s/install/\nmodule=%s/install/library/Hand-Made.sv\n[Items]\nappx=0\nappy=0\nappx1=640\nappy1=400\nxmainx=0\nxmainy=460\n' \
+        "$root" "$root" > "$settings"
+}
