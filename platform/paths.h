@@ -7,6 +7,8 @@
 std::string windows_directory();
 // $XDG_DATA_HOME (default ~/.local/share), no final "/".
 std::string program_files_dir();
+// The directory of the running program, no final "/"; empty when it cannot be found.
+std::string program_directory();
 // The file a bare profile name stands for: the Windows directory + "/" + name.
 std::string resolve_profile_path(const std::string& name);
 // Creates a directory and its parents; true when it exists afterwards.

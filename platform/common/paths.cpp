@@ -61,3 +61,11 @@ bool make_directories(const std::string& path) {
     if (mkdir(path.c_str(), 0777) != 0 && errno != EEXIST) return false;
     return is_directory(path);
 }
+
+std::string program_directory() {
+    char path[4096];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0) return std::string();
+    std::string directory(path, static_cast<size_t>(length));
+    return directory.substr(0, directory.find_last_of('/'));
+}

@@ -4,11 +4,31 @@
 #include "platform/profile.h"
 #include "saver/model/settings.h"
 
+#include <sys/stat.h>
+
+namespace {
+
+bool is_directory(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// Without an install, the product tree that ships beside the program: the build tree's, or
+// the one of an installed build; else where an install would have put it.
+std::string shipped_product_tree() {
+    const std::string program = program_directory();
+    for (const std::string& tree : {program + "/product/", program + "/../share/solvantrix/"})
+        if (!program.empty() && is_directory(tree + "library")) return tree;
+    return program_files_dir() + "/Solvantrix Screen Saver/";
+}
+
+} // namespace
+
 std::string install_directory() {
     char path[500];
     get_private_profile_string("data", "path", "", path, sizeof path, SETTINGS_FILE);
     std::string directory = path;
-    if (directory.empty()) directory = program_files_dir() + "/Solvantrix Screen Saver/";
+    if (directory.empty()) directory = shipped_product_tree();
     const char last = directory.back();
     if (last != '/' && last != '\\') directory += '/';
     return directory;
