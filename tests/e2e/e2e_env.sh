@@ -11,6 +11,7 @@ settings=$XDG_CONFIG_HOME/solvantrix/Solvantrix!.ini
 install_fixture() {
     mkdir -p "$root/install"
     cp -r "$1/library" "$root/install/library"
+    cp -r "$1/images" "$root/install/images"
     printf '[data]\npath=%s/install/\nmodule=%s/install/library/Hand-Made.sv\n[Items]\nappx=0\nappy=0\nappx1=640\nappy1=400\nxmainx=0\nxmainy=460\n' \
         "$root" "$root" > "$settings"
 }

@@ -113,10 +113,12 @@ TEST_F(StarfieldWindow, RecordingKeysEndTheRecordingWithAFlag) {
 TEST_F(StarfieldWindow, MouseSteersFromTheWindowCentre) {
     // A loaded View turns mouse control off; the right button turns it back on.
     EXPECT_EQ(mouse_control_off, 1);
+    const float played = fsxx;
     send_message(starfield_window, WM_MOUSEMOVE, 0, make_lparam(100, 100));
-    EXPECT_FLOAT_EQ(fsxx, 0.0f);
+    EXPECT_FLOAT_EQ(fsxx, played);
     send_message(starfield_window, WM_RBUTTONDOWN, 0, make_lparam(100, 100));
     EXPECT_EQ(mouse_control_off, 0);
+    EXPECT_EQ(recording_state, RECORDING_IDLE);
     send_message(starfield_window, WM_MOUSEMOVE, 0, make_lparam(100, 101));
     EXPECT_FLOAT_EQ(fsxx, 100.0f - 320.0f);
     EXPECT_FLOAT_EQ(fsyy, static_cast<float>((101 - 200) / 2));

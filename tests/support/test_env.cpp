@@ -54,8 +54,9 @@ std::string read_file(const std::string& path) {
 
 std::string install_fixture_library() {
     const std::string install = make_temp_dir("install");
-    const std::string command = std::string("cp -r '") + SOLVANTRIX_SOURCE_DIR +
-                                "/tests/fixtures/library' '" + install + "/library'";
+    const std::string fixtures = std::string(SOLVANTRIX_SOURCE_DIR) + "/tests/fixtures";
+    const std::string command =
+        "cp -r '" + fixtures + "/library' '" + fixtures + "/images' '" + install + "/'";
     if (std::system(command.c_str()) != 0) std::abort();
     write_private_profile_string("data", "path", (install + "/").c_str(), "Solvantrix!.ini");
     write_private_profile_string("data", "module", (install + "/library/Hand-Made.sv").c_str(),
