@@ -103,8 +103,11 @@ unsigned get_private_profile_string(const char* section, const char* key, const 
 
 bool write_private_profile_string(const char* section, const char* key, const char* value,
                                   const char* file) {
-    // Every write reaches the disk before it returns, so a flush has nothing left to do.
-    if (!section && !key && !value) return true;
+    if (!section && !key && !value) {
+        if (!usable_name(file)) return false;
+        std::lock_guard<std::mutex> hold(store_lock);
+        return flush_profile(path_of(file));
+    }
     if (!section || !usable_name(file)) return false;
     const std::string_view section_name = trim_blanks(section);
     if (!writable_section(section_name)) return false;

@@ -21,3 +21,5 @@ std::shared_ptr<const IniText> load_profile(const std::string& path, ProfileLoad
 // keeping the old file's permissions. On any failure the old file is left as it was and no
 // temporary file remains.
 bool store_profile(const std::string& path, std::string bytes);
+// Makes the file's last writes durable on the disk. True when there is nothing to flush.
+bool flush_profile(const std::string& path);

@@ -77,6 +77,7 @@ void on_close(Hwnd hwnd) {
     gl_make_current(nullptr);
     gl_delete_context(hwnd);
     if (run_mode == RUN_SCREEN_SAVER) {
+        write_private_profile_string(nullptr, nullptr, nullptr, SETTINGS_FILE);
         post_quit_message(0);
         return;
     }
@@ -86,6 +87,7 @@ void on_close(Hwnd hwnd) {
         write_int("Items", "xmainx", control.left, SETTINGS_FILE);
         write_int("Items", "xmainy", control.top, SETTINGS_FILE);
     }
+    write_private_profile_string(nullptr, nullptr, nullptr, SETTINGS_FILE);
     post_quit_message(0);
 }
 
