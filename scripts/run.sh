@@ -11,5 +11,5 @@ $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recomme
     libfltk1.3-dev libgl1-mesa-dev libglu1-mesa-dev libegl-dev libegl-mesa0 \
     libgl1-mesa-dri libsdl2-dev libgtest-dev libbenchmark-dev
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)" --target solvantrix
+cmake --build build -j"$(nproc)" --target solvantrix product
 exec ./build/solvantrix "$@"
