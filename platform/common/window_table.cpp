@@ -66,6 +66,19 @@ bool window_table_send_create(Window* window) {
     return window_table_find(window) != nullptr;
 }
 
+bool window_table_destroy_owned_and_notify(Window* window, void (*destroy)(Hwnd)) {
+    // Look the owned windows up afresh each time: destroying one may destroy others.
+    for (;;) {
+        const auto& all = window_table_all();
+        auto owned = std::find_if(all.begin(), all.end(),
+                                  [window](const Window* w) { return w->owner == window; });
+        if (owned == all.end()) break;
+        destroy(*owned);
+    }
+    send_message(window, WM_DESTROY, 0, 0);
+    return window_table_find(window) != nullptr;
+}
+
 void window_table_remove(Window* window) {
     auto at = std::find(windows.begin(), windows.end(), window);
     if (at == windows.end()) return;

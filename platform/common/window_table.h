@@ -36,6 +36,10 @@ Window* window_table_add(const char* class_name, const char* title, unsigned sty
 bool window_table_send_create(Window* window);
 // Drops the window, its timers and its waiting messages. The backend frees its part first.
 void window_table_remove(Window* window);
+// The first half of destroying a window, the same on every backend: the windows it owns go
+// first (through the backend's `destroy`), then it hears WM_DESTROY. False when the window is
+// gone afterwards, so the backend has nothing left to free.
+bool window_table_destroy_owned_and_notify(Window* window, void (*destroy)(Hwnd));
 const std::vector<Window*>& window_table_all(); // creation order
 Window* window_table_find(Hwnd hwnd);           // null when the handle is stale
 // Forgets every class, window, timer and message, and a pending quit.

@@ -69,16 +69,7 @@ Hwnd create_window(const char* class_name, const char* title, unsigned style, in
 void destroy_window(Hwnd hwnd) {
     Window* window = window_table_find(hwnd);
     if (!window) return;
-    // Look the owned windows up afresh each time: destroying one may destroy others.
-    for (;;) {
-        const auto& all = window_table_all();
-        auto owned = std::find_if(all.begin(), all.end(),
-                                  [window](const Window* w) { return w->owner == window; });
-        if (owned == all.end()) break;
-        destroy_window(*owned);
-    }
-    send_message(window, WM_DESTROY, 0, 0);
-    if (!window_table_find(window)) return;
+    if (!window_table_destroy_owned_and_notify(window, destroy_window)) return;
     if (BackendWindow* backend = window->backend) {
         // The FLTK window may be inside its own event handling: detach it, delete it later.
         if (backend->fl) backend->fl->window = nullptr;
