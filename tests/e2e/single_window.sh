@@ -4,6 +4,8 @@
 set -euo pipefail
 program=$1
 source "$(dirname "$0")/e2e_env.sh"
+# No module to load, so the window keeps the title it starts with.
+printf '[data]\nmodule=%s/none.sv\n' "$root" > "$settings"
 
 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -s "$program" <<'SCRIPT'
 set -euo pipefail
