@@ -1,38 +1,44 @@
 // Modules built around a backdrop image: planets approached, windows on a moon, nebulae.
 #include "tools/module_maker/recipes.h"
 
+// Backdrop turn, in degrees, that brings the ringed planet of RINGBALL in front of the viewer.
+constexpr float PLANET_SPIN = 304;
+// The same for the horse head of HANDH.
+constexpr float HORSE_HEAD_SPIN = 340;
+
 void add_backdrop_recipes(std::vector<ModuleRecipe>& out) {
-    // A ringed planet in front of the viewer; the angle narrows so that it comes closer.
+    // The ringed planet of the sky backdrop straight ahead, coming closer as the angle narrows.
     out.push_back(RecipeBuilder("Planet-Flight")
-                      .image("RINGBALL", PLANET_LARGE)
+                      .image("RINGBALL")
                       .base([](View& v) {
                           keep_flying(v);
                           v.plot = 1;
                           v.vista = 30;
-                          v.track20f2 = 40;
+                          v.track20f2 = 20;
                           colour1(v, 255, 255, 240);
-                          spins(v, 0, 20, 0);
                           v.track2 = 360;
                       })
                       .view(8,
                             [](View& v) {
                                 v.mettype = false;
-                                v.fov = 120;
+                                v.spin1 = PLANET_SPIN;
+                                v.fov = 110;
                                 v.track20f = 990;
+                                v.track20f2 = 990;
                             })
-                      .view(1, [](View& v) { v.fov = 85; })
+                      .view(1, [](View& v) { v.fov = 70; })
                       .view(2,
                             [](View& v) {
-                                v.fov = 55;
+                                v.fov = 40;
                                 v.vista = 60;
                             })
                       .view(3,
                             [](View& v) {
-                                v.fov = 40;
+                                v.fov = 22;
                                 v.vista = 90;
                                 v.track13 = 24;
                             })
-                      .fly("8 300; 1 600; 2 600; 3 600; loop")
+                      .fly("8 300 0,12; 1 600 0,12; 2 600 0,12; 3 600 0,12; loop")
                       .build());
 
     // A large red planet turning beside the flight path.
@@ -104,7 +110,7 @@ void add_backdrop_recipes(std::vector<ModuleRecipe>& out) {
 
     // Heading straight into the red planet, which flies with the stars.
     out.push_back(RecipeBuilder("Mars-Crash")
-                      .image("MARTIAN", FLY_SMALL)
+                      .image("MARTIAN", FLY_LARGE)
                       .base([](View& v) {
                           keep_flying(v);
                           v.plot = 1;
@@ -165,34 +171,38 @@ void add_backdrop_recipes(std::vector<ModuleRecipe>& out) {
                       .fly("8 600; 1 600; 2 600; 3 600; loop")
                       .build());
 
-    // Sky backdrop, then the milky-way stars in rainbow.
+    // The horse-head nebula ahead, drifting slowly past a field that turns to rainbow.
     out.push_back(RecipeBuilder("Nebula-5")
-                      .image("SKY")
+                      .image("HANDH")
                       .base([](View& v) {
                           keep_flying(v);
                           v.plot = 1;
                           v.vista = 30;
+                          v.fov = 55;
                           v.track20h = 2;
                           colour1(v, 230, 240, 255);
-                          spins(v, 0, 15, 0);
+                          spins(v, 0, 6, 0);
                           v.track2 = 360;
                       })
                       .view(8,
                             [](View& v) {
                                 v.mettype = false;
+                                v.spin1 = HORSE_HEAD_SPIN;
                                 v.track20f = 990;
+                                v.track20f2 = 990;
                             })
                       .view(1, [](View& v) { rainbow(v, true, false); })
                       .view(2,
                             [](View& v) {
-                                v.fov = 110;
-                                spins(v, 0, -25, 0);
+                                v.fov = 80;
+                                spins(v, 0, -12, 0);
                             })
                       .view(3,
                             [](View& v) {
                                 v.track4b = 1000;
                                 v.vista = 15;
+                                v.fov = 40;
                             })
-                      .fly("8 600; 1 600 10,0 f; 2 600; 3 600; loop")
+                      .fly("8 600; 1 600; 2 600; 3 600; loop")
                       .build());
 }

@@ -1,6 +1,9 @@
 // The module a fresh start plays: a tour of what the engine draws, one look per View.
 #include "tools/module_maker/recipes.h"
 
+// Backdrop turn, in degrees, that brings the bright heart of M42 in front of the viewer.
+constexpr float NEBULA_SPIN = 358;
+
 void add_demo_recipe(std::vector<ModuleRecipe>& out) {
     out.push_back(RecipeBuilder("demo")
                       .image("M42")
@@ -12,11 +15,21 @@ void add_demo_recipe(std::vector<ModuleRecipe>& out) {
                           v.track3 = 360;
                           keep_flying(v);
                       })
-                      // A classic starfield in blue-white.
+                      // The first sight: rainbow streaks rushing out of the great nebula.
                       .view(8,
                             [](View& v) {
                                 v.mettype = false;
                                 v.track20f = 990; // the first View sets the angles at once
+                                v.track20f2 = 990;
+                                v.plot = 1;
+                                v.spin1 = NEBULA_SPIN;
+                                v.track2 = 360;
+                                v.fov = 60;
+                                v.vista = 140;
+                                v.track13 = 26;
+                                rainbow(v, false, true);
+                                v.backcolor = 50;
+                                spins(v, 60, 0, 0);
                             })
                       // Warp: long streaks at speed.
                       .view(1,
@@ -98,7 +111,7 @@ void add_demo_recipe(std::vector<ModuleRecipe>& out) {
                                 colour1(v, 255, 210, 230);
                                 spins(v, 0, 60, 0);
                             })
-                      .fly("8 450; 1 450 30,0 f; 2 500 0,0; 3 450 -40,10 f; 4 500; 5 450 60,0 f; "
+                      .fly("8 600; 1 450 30,0 f; 2 500 0,0; 3 450 -40,10 f; 4 500; 5 450 60,0 f; "
                            "6 450; 7 600 20,-5; loop")
                       .build());
 }

@@ -46,11 +46,12 @@ void vortices(std::vector<ModuleRecipe>& out) {
                           v.track9zq = 300;
                           v.vista = 80;
                           v.ring = true;
-                          v.track8 = 200;
+                          v.track8 = 260;
                           v.track4a = 1500;
-                          v.track10 = 12000;
+                          v.track10 = 14000;
                           colour1(v, 255, 120, 200);
-                          colour2(v, 160, 60, 255);
+                          colour2(v, 220, 140, 255);
+                          v.track13 = 16;
                       })
                       .view(8, [](View& v) { v.mettype = false; })
                       .view(1,

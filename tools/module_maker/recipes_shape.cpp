@@ -333,21 +333,29 @@ void lattices_and_tubes(std::vector<ModuleRecipe>& out) {
                       .fly("8 600; 1 600; 2 600 10,0 f; 3 600; loop")
                       .build());
 
-    // The same morph with the light pulsing on every new tube.
+    // The same morph with the light pulsing on every new tube. The pulse is short and comes in
+    // every other View, so that the dark troughs never last long.
     out.push_back(RecipeBuilder("Tube-Morph-Pulse")
                       .stars(STARS_GENERATED)
                       .base([](View& v) {
                           keep_flying(v);
                           v.xcolormode = GEN_TUBE;
-                          v.track20k = 30;
-                          v.track20l = 10;
+                          v.track20k = 24;
+                          v.track20l = 8;
                           v.track20e = 48;
                           v.track10 = 20000;
                           v.vista = 60;
                           rainbow(v, true, true);
                           v.backcolor = 60;
                       })
-                      .view(8, [](View& v) { v.mettype = false; })
+                      // A full turn of the Z position holds the light steady while the tubes
+                      // still morph.
+                      .view(8,
+                            [](View& v) {
+                                v.mettype = false;
+                                v.track3 = 360;
+                                v.track20f = 990;
+                            })
                       .view(1,
                             [](View& v) {
                                 v.tracking = true;
@@ -357,13 +365,14 @@ void lattices_and_tubes(std::vector<ModuleRecipe>& out) {
                             [](View& v) {
                                 v.sizeflag = false;
                                 v.track13 = 30;
+                                v.track3 = 360;
                             })
                       .view(3,
                             [](View& v) {
                                 v.tracking = true;
                                 v.track20e = 30;
                             })
-                      .fly("8 600; 1 600; 2 600; 3 600; loop")
+                      .fly("8 300; 1 600; 2 600; 3 600; loop")
                       .build());
 }
 
@@ -443,12 +452,13 @@ void star_forms(std::vector<ModuleRecipe>& out) {
                           v.xcolormode = GEN_SPHERE;
                           v.track20e = 60;
                           v.ring = true;
-                          v.track8 = 160;
-                          v.track10 = 6000;
+                          v.track8 = 240;
+                          v.track10 = 9000;
                           v.track4a = 1600;
                           v.vista = 30;
                           colour1(v, 255, 240, 160);
-                          colour2(v, 160, 40, 0);
+                          colour2(v, 255, 120, 30);
+                          v.track13 = 16;
                       })
                       .view(8, [](View& v) { v.mettype = false; })
                       .view(1,
@@ -459,7 +469,7 @@ void star_forms(std::vector<ModuleRecipe>& out) {
                       .view(2,
                             [](View& v) {
                                 spins(v, 0, 60, 0);
-                                v.track8 = 240;
+                                v.track8 = 300;
                             })
                       .view(3,
                             [](View& v) {
