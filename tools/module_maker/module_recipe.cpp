@@ -42,6 +42,10 @@ ModuleRecipe RecipeBuilder::build() const {
         if (edits_[i]) edits_[i](view);
         recipe.views[i] = view;
     }
+    // A module starts with View 8 from whatever scale the module before it left; gliding
+    // from there can keep the new shape out of sight for seconds, so View 8's scale arrives
+    // at once.
+    recipe.views[7].track20f3 = 1000;
     return recipe;
 }
 

@@ -52,6 +52,11 @@ void add_demo_recipe(std::vector<ModuleRecipe>& out) {
                                 rainbow(v, false, true);
                                 v.backcolor = 40;
                                 spins(v, 160, 0, 0);
+                                // Position Z at its far end keeps the tube lit between
+                                // patterns instead of fading out with each one.
+                                v.track3 = 360;
+                                // The tube runs along Z: fly along it, not on across it.
+                                v.mettype = false;
                             })
                       // Glowing spheres drifting by.
                       .view(3,
