@@ -1,6 +1,7 @@
 #include "tools/module_maker/star_planes.h"
 
 #include "saver/engine/engine_state.h"
+#include "saver/engine/generator_modes.h"
 #include "saver/engine/generator.h"
 #include "saver/engine/random.h"
 #include "saver/model/view.h"
@@ -12,17 +13,6 @@ namespace {
 
 constexpr int CENTRE = 32767;
 
-void put_star(int i, int x, int y, int z) {
-    const unsigned ux = static_cast<unsigned>(x) & 0xFFFFu;
-    const unsigned uy = static_cast<unsigned>(y) & 0xFFFFu;
-    const unsigned uz = static_cast<unsigned>(z) & 0xFFFFu;
-    target_stars[PLANE_XH][i] = static_cast<uint8_t>(ux >> 8);
-    target_stars[PLANE_ZH][i] = static_cast<uint8_t>(uz >> 8);
-    target_stars[PLANE_YH][i] = static_cast<uint8_t>(uy >> 8);
-    target_stars[PLANE_XL][i] = static_cast<uint8_t>(ux);
-    target_stars[PLANE_ZL][i] = static_cast<uint8_t>(uz);
-    target_stars[PLANE_YL][i] = static_cast<uint8_t>(uy);
-}
 
 // The generator reads the live View; give it View 8, the View a module starts with.
 void generate_from(const View& v) {
@@ -55,7 +45,7 @@ void build_lattice(int count) {
                                          {x + cell / 2, y, z + cell / 2},
                                          {x, y + cell / 2, z + cell / 2}};
                 for (const auto& a : atoms)
-                    if (i < count) put_star(i++, a[0] + CENTRE, a[1] + CENTRE, a[2] + CENTRE);
+                    if (i < count) store_star(i++, a[0] + CENTRE, a[1] + CENTRE, a[2] + CENTRE);
             }
     // Bonds: stars strung along the cell edges in all three directions.
     const int per_edge = 12;
@@ -65,7 +55,7 @@ void build_lattice(int count) {
         const int n[3] = {node % cells, (node / cells) % cells, node / (cells * cells)};
         int p[3] = {n[0] * cell, n[1] * cell, n[2] * cell};
         p[axis] += step * cell / (per_edge + 1);
-        put_star(i++, p[0] + CENTRE, p[1] + CENTRE, p[2] + CENTRE);
+        store_star(i++, p[0] + CENTRE, p[1] + CENTRE, p[2] + CENTRE);
     }
 }
 
@@ -83,7 +73,7 @@ StarPlanes make_star_planes(const ModuleRecipe& recipe, uint32_t seed) {
     if (recipe.stars == STARS_AT_LOAD) {
         // One star per plane: the program generates the rest around it at load.
         std::memset(target_stars, 0, sizeof target_stars);
-        put_star(0, CENTRE, CENTRE, star0_z(recipe));
+        store_star(0, CENTRE, CENTRE, star0_z(recipe));
         for (int p = 0; p < 6; ++p) planes.plane[p].assign(1, target_stars[p][0]);
         return planes;
     }
@@ -103,9 +93,9 @@ StarPlanes make_star_planes(const ModuleRecipe& recipe, uint32_t seed) {
         const int x = target_stars[PLANE_XH][i] * 256 + target_stars[PLANE_XL][i];
         const int y = target_stars[PLANE_YH][i] * 256 + target_stars[PLANE_YL][i];
         const int z = target_stars[PLANE_ZH][i] * 256 + target_stars[PLANE_ZL][i];
-        put_star(i, x + recipe.star_shift[0], y + recipe.star_shift[1], z + recipe.star_shift[2]);
+        store_star(i, x + recipe.star_shift[0], y + recipe.star_shift[1], z + recipe.star_shift[2]);
     }
-    put_star(0, CENTRE, CENTRE, star0_z(recipe));
+    store_star(0, CENTRE, CENTRE, star0_z(recipe));
     for (int p = 0; p < 6; ++p) planes.plane[p].assign(target_stars[p], target_stars[p] + length);
     return planes;
 }
