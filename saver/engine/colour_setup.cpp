@@ -36,8 +36,9 @@ void step_colour_shift() {
     } else {
         const int step = backcolor > 127 ? -((256 - backcolor) / 8 + 1) : backcolor / 8 + 1;
         colour_shift += step;
-        if (colour_shift > 768) colour_shift -= 768;
-        if (colour_shift < 0) colour_shift += 768;
+        // One turn per step at most from the slider; a damaged file's larger steps still wrap.
+        while (colour_shift > 768) colour_shift -= 768;
+        while (colour_shift < 0) colour_shift += 768;
     }
     // The slowest settings at either end of the slider wait several frames per step.
     if (backcolor < 6)

@@ -22,8 +22,13 @@ void read_text(const char* section, const char* key, const char* default_text, c
     get_private_profile_string(section, key, default_text, text, size, module_work_file);
 }
 
+// No control reaches beyond 32000; a damaged file's extreme numbers are bounded here so that
+// the arithmetic every frame does with them can never overflow.
+constexpr int STORED_INT_LIMIT = 1000000;
+
 int read_int(const char* section, const char* key, int default_value) {
-    return get_private_profile_int(section, key, default_value, module_work_file);
+    const int value = get_private_profile_int(section, key, default_value, module_work_file);
+    return std::clamp(value, -STORED_INT_LIMIT, STORED_INT_LIMIT);
 }
 
 // Stored as integers, live as reals; a stored negative number is taken as unsigned.

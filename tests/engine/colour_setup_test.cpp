@@ -76,6 +76,16 @@ TEST_F(ColourSetup, LfoTurnsTheWheelAtItsPace) {
     colour_shift_countdown = 0;
     for (int frame = 0; frame < 8; ++frame) setup_colours();
     EXPECT_EQ(colour_shift, 2);
+
+    // A damaged module's LFO far beyond the slider still keeps the shift on the wheel.
+    for (int lfo : {1000000, -1000000}) {
+        backcolor = lfo;
+        for (int frame = 0; frame < 50; ++frame) {
+            setup_colours();
+            ASSERT_GE(colour_shift, 0) << lfo;
+            ASSERT_LE(colour_shift, 768) << lfo;
+        }
+    }
 }
 
 TEST_F(ColourSetup, ModSwingStaysBetweenZeroAndItsRange) {

@@ -73,6 +73,15 @@ TEST_F(ViewLoad, MissingReverseSwitchesTakeTheTextJustRead) {
     EXPECT_EQ(barsx3, 1);
 }
 
+TEST_F(ViewLoad, ExtremeStoredIntegersAreBoundedToAMillion) {
+    write_view("track20k=2147483647\nbackcolor=-2147483648\nfov=99999\ntrack20h=2147483647");
+    load_view("2000");
+    EXPECT_EQ(track20k, 1000000);
+    EXPECT_EQ(backcolor, -1000000);
+    EXPECT_EQ(fov, 99999); // out of the slider's range, but kept as stored
+    EXPECT_EQ(pixel_point_size, 1000001);
+}
+
 TEST_F(ViewLoad, SwitchesAreOnOnlyForExactlyOn) {
     write_view("flat=on\ndig=On\nxfloor=ON\nring=1\nbars=on");
     dig = xfloor = ring = 1;
