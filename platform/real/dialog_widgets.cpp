@@ -141,6 +141,20 @@ class ListBox : public Fl_Hold_Browser {
     std::vector<std::string> shown;
 };
 
+// Where a trackbar shows marks: at every step of its frequency, or at both ends (frequency 0),
+// and at each mark set one by one.
+std::vector<int> tick_values(const Control& control) {
+    std::vector<int> values = control.ticks;
+    if (control.tick_frequency == 0) {
+        values.push_back(control.minimum);
+        values.push_back(control.maximum);
+    } else if (control.tick_frequency > 0) {
+        for (int v = control.minimum; v <= control.maximum; v += control.tick_frequency)
+            values.push_back(v);
+    }
+    return values;
+}
+
 // Two arrow buttons; the group carries the control's index.
 Fl_Widget* make_updown(const Rect& r) {
     auto* group = new Fl_Group(r.left, r.top, rect_width(r), rect_height(r));
@@ -212,7 +226,7 @@ Fl_Widget* make_widget(const Control& control) {
         return edit;
     }
     case CTL_TRACKBAR: {
-        auto* slider = new Fl_Slider(x, y, w, h);
+        auto* slider = new TickSlider(x, y, w, h);
         slider->type(control.style & CS_VERTICAL ? FL_VERT_NICE_SLIDER : FL_HOR_NICE_SLIDER);
         slider->step(1);
         slider->selection_color(ACCENT);
@@ -304,9 +318,10 @@ void show_control(DialogWindow* window, const Control& control) {
         break;
     }
     case CTL_TRACKBAR: {
-        auto* slider = static_cast<Fl_Slider*>(widget);
+        auto* slider = static_cast<TickSlider*>(widget);
         slider->bounds(control.minimum, control.maximum);
         slider->value(control.position);
+        slider->set_ticks(tick_values(control));
         break;
     }
     case CTL_COMBOBOX: {

@@ -44,3 +44,23 @@ void IconBox::draw() {
     }
     fl_line_style(0);
 }
+
+void TickSlider::draw() {
+    Fl_Slider::draw();
+    if (ticks.empty() || maximum() == minimum()) return;
+    const bool across = type() == FL_HOR_NICE_SLIDER || type() == FL_HOR_SLIDER;
+    const int length = across ? w() : h();
+    const int thickness = across ? h() : w();
+    // The knob's length as FLTK sizes it: its share of the slider, at least half the thickness.
+    int knob = static_cast<int>(slider_size() * length + 0.5);
+    knob = std::max(knob, thickness / 2 + 5);
+    fl_color(fl_color_average(FL_FOREGROUND_COLOR, FL_BACKGROUND_COLOR, 0.45f));
+    for (int value : ticks) {
+        const double share = (value - minimum()) / (maximum() - minimum());
+        const int along = knob / 2 + static_cast<int>(share * (length - knob) + 0.5);
+        if (across)
+            fl_yxline(x() + along, y() + h() - 3, y() + h() - 1);
+        else
+            fl_xyline(x() + w() - 3, y() + along, x() + w() - 1);
+    }
+}

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <FL/Fl_Box.H>
+#include <FL/Fl_Slider.H>
 
 #include <string>
+#include <vector>
 
 // Fits the 8-unit (16-pixel) rows of the templates with the descenders.
 constexpr int TEXT_SIZE = 11;
@@ -25,4 +27,16 @@ class IconBox : public Fl_Box {
 
   private:
     std::string name;
+};
+
+// A slider with tick marks along its lower (or right) edge, where the knob's centre stands at
+// each marked value.
+class TickSlider : public Fl_Slider {
+  public:
+    using Fl_Slider::Fl_Slider;
+    void set_ticks(std::vector<int> values) { ticks = std::move(values); }
+    void draw() override;
+
+  private:
+    std::vector<int> ticks;
 };
