@@ -7,7 +7,7 @@ here=$(dirname "$0")
 source "$here/e2e_env.sh"
 rm -f "$settings"
 
-exec xvfb-run -a -s "-screen 0 1024x768x24" bash -s "$program" "$here" <<'SCRIPT'
+"$(dirname "$0")/with_xvfb.sh" 1024x768x24 bash -s "$program" "$here" <<'SCRIPT'
 set -euo pipefail
 program=$1 here=$2
 source "$here/x_helpers.sh"

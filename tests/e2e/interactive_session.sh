@@ -7,7 +7,7 @@ here=$(dirname "$0")
 source "$here/e2e_env.sh"
 install_fixture "$fixtures"
 
-exec xvfb-run -a -s "-screen 0 1024x768x24" bash -s "$program" "$close_window" "$here" "$settings" <<'SCRIPT'
+"$(dirname "$0")/with_xvfb.sh" 1024x768x24 bash -s "$program" "$close_window" "$here" "$settings" <<'SCRIPT'
 set -euo pipefail
 program=$1 close_window=$2 here=$3 settings=$4
 source "$here/x_helpers.sh"

@@ -7,7 +7,7 @@ source "$(dirname "$0")/e2e_env.sh"
 # No module to load, so the window keeps the title it starts with.
 printf '[data]\nmodule=%s/none.sv\n' "$root" > "$settings"
 
-exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -s "$program" <<'SCRIPT'
+"$(dirname "$0")/with_xvfb.sh" 1280x1024x24 bash -s "$program" <<'SCRIPT'
 set -euo pipefail
 program=$1
 count_windows() { xdotool search --onlyvisible --name '^SOLVANTRIX$' 2>/dev/null | wc -l; }

@@ -11,6 +11,14 @@
 
 namespace {
 
+// The exit handler runs after the root's string is gone, so it keeps its own copy.
+char root_to_remove[64];
+
+void remove_root() {
+    const std::string command = std::string("rm -rf '") + root_to_remove + "'";
+    if (std::system(command.c_str()) != 0) std::fprintf(stderr, "left %s behind\n", root_to_remove);
+}
+
 std::string create_root() {
     char pattern[] = "/tmp/solvantrix-test-XXXXXX";
     const char* made = mkdtemp(pattern);
@@ -21,6 +29,8 @@ std::string create_root() {
     setenv("XDG_DATA_HOME", (root + "/data").c_str(), 1);
     setenv("XDG_RUNTIME_DIR", (root + "/runtime").c_str(), 1);
     setenv("HOME", root.c_str(), 1);
+    std::snprintf(root_to_remove, sizeof root_to_remove, "%s", root.c_str());
+    std::atexit(remove_root);
     return root;
 }
 
