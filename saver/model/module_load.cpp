@@ -1,6 +1,7 @@
 #include "saver/model/module_files.h"
 
 #include "platform/profile.h"
+#include "platform/window.h"
 #include "saver/engine/backdrop.h"
 #include "saver/engine/engine_state.h"
 #include "saver/model/model_state.h"
@@ -97,6 +98,8 @@ int load_module(const char* path, int* saved_without_stars) {
     *saved_without_stars = 0;
     backdrop_hold = 1;
     derive_module_paths(path);
+    if (control_window)
+        set_window_text(control_window, (std::string("Module: ") + module_name).c_str());
 
     std::string text;
     if (!read_whole(path, &text)) return fail();

@@ -71,6 +71,7 @@ TEST_F(StarfieldWindow, FirstLoadPlaysTheModuleFromTheSettings) {
     EXPECT_FLOAT_EQ(track10, 12000.0f);
     EXPECT_EQ(xcolormode, 4);
     EXPECT_TRUE(control_window);
+    EXPECT_EQ(get_window_text(control_window), "Module: Hand-Made");
 }
 
 TEST_F(StarfieldWindow, DigitAndArrowKeysSetTheThrustTarget) {
