@@ -11,10 +11,9 @@ rm -f "$settings"
 set -euo pipefail
 program=$1 here=$2
 source "$here/x_helpers.sh"
-"$program" &
-editor=$!
-wait_for '[ -n "$(xdotool search --onlyvisible --name "^demo$" 2>/dev/null)" ]' ||
+start_until '[ -n "$(xdotool search --onlyvisible --name "^demo$" 2>/dev/null)" ]' "$program" ||
     { echo "the demo module did not load"; exit 1; }
+editor=$started
 sleep 3
 read -r r g b <<< "$(mean_rgb 0 0 580 400)"
 awk -v s="$r $g $b" 'BEGIN{split(s,c," "); exit !(c[1]+c[2]+c[3] > 0.5)}' ||

@@ -11,10 +11,9 @@ install_fixture "$fixtures"
 set -euo pipefail
 program=$1 close_window=$2 here=$3 settings=$4
 source "$here/x_helpers.sh"
-"$program" &
-editor=$!
-wait_for '[ -n "$(xdotool search --onlyvisible --name "^Hand-Made$" 2>/dev/null)" ]' ||
+start_until '[ -n "$(xdotool search --onlyvisible --name "^Hand-Made$" 2>/dev/null)" ]' "$program" ||
     { echo "the module did not load"; exit 1; }
+editor=$started
 window=$(xdotool search --onlyvisible --name '^Hand-Made$' | head -1)
 sleep 2
 read -r r0 g0 b0 <<< "$(mean_rgb 0 0 640 400)"

@@ -11,10 +11,9 @@ install_fixture "$fixtures"
 set -euo pipefail
 program=$1 here=$2 settings=$3
 source "$here/x_helpers.sh"
-"$program" /s &
-saver=$!
-wait_for '[ -n "$(xdotool search --onlyvisible --classname solvantrix 2>/dev/null)" ]' ||
-    { echo "no screen-saver window"; exit 1; }
+start_until '[ -n "$(xdotool search --onlyvisible --classname solvantrix 2>/dev/null)" ]' \
+    "$program" /s || { echo "no screen-saver window"; exit 1; }
+saver=$started
 sleep 1.5
 read -r r g b <<< "$(mean_rgb 0 0 1024 768)"
 awk -v s="$r $g $b" 'BEGIN{split(s,c," "); exit !(c[1]+c[2]+c[3] > 0.5)}' ||

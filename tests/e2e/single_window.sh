@@ -7,15 +7,15 @@ source "$(dirname "$0")/e2e_env.sh"
 # No module to load, so the window keeps the title it starts with.
 printf '[data]\nmodule=%s/none.sv\n' "$root" > "$settings"
 
-"$(dirname "$0")/with_xvfb.sh" 1280x1024x24 bash -s "$program" <<'SCRIPT'
+"$(dirname "$0")/with_xvfb.sh" 1280x1024x24 bash -s "$program" "$(dirname "$0")" <<'SCRIPT'
 set -euo pipefail
-program=$1
+program=$1 here=$2
+source "$here/x_helpers.sh"
 count_windows() { xdotool search --onlyvisible --name '^SOLVANTRIX$' 2>/dev/null | wc -l; }
-wait_for() { for _ in $(seq 100); do eval "$1" && return 0; sleep 0.1; done; return 1; }
 
-"$program" &
-first=$!
-wait_for '[ "$(count_windows)" -ge 1 ]' || { echo "no SOLVANTRIX window appeared"; exit 1; }
+start_until '[ "$(count_windows)" -ge 1 ]' "$program" ||
+    { echo "no SOLVANTRIX window appeared"; exit 1; }
+first=$started
 
 set +e
 timeout 20 "$program"

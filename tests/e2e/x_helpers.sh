@@ -16,3 +16,22 @@ mean_rgb() {
     import -window root -crop "$3x$4+$1+$2" +repage -resize 1x1\! -depth 8 txt:- |
         sed -n 's/.*(\([0-9.]*\),\([0-9.]*\),\([0-9.]*\).*/\1 \2 \3/p' | head -1
 }
+# start_until CONDITION PROGRAM ARGS...: starts the program in the background (its pid in
+# $started) and waits until CONDITION holds. A start that dies first is tried again: under a
+# heavily loaded machine Xvfb can be too slow to take a new client, and the program then ends
+# with "Can't open display".
+start_until() {
+    local condition=$1
+    shift
+    for _ in 1 2 3; do
+        "$@" &
+        started=$!
+        for _ in $(seq 150); do
+            eval "$condition" && return 0
+            kill -0 "$started" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -0 "$started" 2>/dev/null && return 1
+    done
+    return 1
+}
