@@ -2,7 +2,8 @@
 # with_xvfb.sh SCREEN COMMAND...: runs COMMAND against a fresh Xvfb. The server picks a free
 # display number itself and reports it once it listens, so no two servers race for one number;
 # a server that then does not answer is replaced (a display just given up by the previous test
-# can linger for a moment).
+# can linger for a moment). Without -noreset the server starts over each time its last client
+# leaves, and refuses the clients that come meanwhile.
 set -euo pipefail
 screen=$1
 shift
@@ -12,7 +13,7 @@ trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; wait 2>/dev/null || true; rm -
 
 start_server() {
     mkfifo "$work/display"
-    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" 2>>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$work/display" 2>>"$work/xvfb.log" &
     xvfb=$!
     read -r display <"$work/display" || display=""
     rm -f "$work/display"

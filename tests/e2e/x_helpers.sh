@@ -32,6 +32,7 @@ start_until() {
             sleep 0.1
         done
         kill -0 "$started" 2>/dev/null && return 1
+        sleep 0.5
     done
     return 1
 }
