@@ -78,6 +78,14 @@ extern int colour_shift_countdown;
 extern int colour_shift_direction; // +1 or -1
 extern float current_tail_length;
 extern GLUquadric* quadric;
+// The quadric's sphere of each tessellation type ("A", "D", "B", "C"), compiled into a display
+// list for the radius it was last drawn at; list 0 until first needed.
+constexpr int SPHERE_TYPES = 4;
+struct SphereMesh {
+    unsigned list;
+    float radius;
+};
+extern SphereMesh sphere_meshes[SPHERE_TYPES];
 extern int client_width, client_height;
 extern int refreshed_width, refreshed_height; // size at the last projection refresh
 constexpr int RAINBOW_SIZE = 512;

@@ -46,6 +46,8 @@ void init_gl_state(Hwnd hwnd) {
         gluQuadricDrawStyle(quadric, GLU_FILL);
         gluQuadricNormals(quadric, GLU_NONE);
     }
+    // Display lists belong to the context they were compiled in; this one starts without.
+    for (SphereMesh& mesh : sphere_meshes) mesh = SphereMesh{};
 
     glLineWidth(1.0f);
     glPixelZoom(1.0f, 1.0f);

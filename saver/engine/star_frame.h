@@ -29,7 +29,7 @@ struct StarSetup {
     float rect_half_width; // across the star end of a rectangle
     float base_half_width; // across the tail end of a triangle or rectangle
     float sphere_radius;
-    int sphere_detail; // slices and stacks
+    int sphere_type; // `balls`: A, D, B, C
     bool meteors;
     int meteor_count;
     int meteor_speed;
@@ -52,6 +52,26 @@ void run_star_pass(const StarSetup& setup, const FrameColours& colours);
 void draw_meteors();
 void draw_near_stars(NearForm form);
 void draw_pixel_stars();
+
+// Near stars as spheres. Each sphere is placed by translating from the previous one, so that
+// no matrix is pushed per star; undo() takes the sum back once after the pass.
+class SphereChain {
+  public:
+    // Compiles the mesh of the frame's tessellation and radius when it changed, and takes the
+    // frustum of the current matrices.
+    explicit SphereChain(const StarSetup& setup);
+    void draw(const float* colour, float oz, float oy, float ox);
+    void undo() const;
+
+  private:
+    unsigned mesh_ = 0;
+    float radius_ = 0.0f;
+    double planes_[6][4] = {}; // the view frustum in star-pass coordinates, normals unit length
+    float z_ = 0.0f, y_ = 0.0f, x_ = 0.0f;
+    bool moved_ = false;
+
+    bool in_view(float oz, float oy, float ox) const;
+};
 
 // Truncation toward zero that stays defined for values no int can hold (the far side of a
 // zero brightness range is -infinity): they saturate at +-2^30, whose low byte is 0.

@@ -2,7 +2,6 @@
 #include "saver/engine/star_frame.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include <algorithm>
 #include <cmath>
@@ -56,26 +55,6 @@ float colour_byte(float component) {
     return static_cast<float>(static_cast<int>(clamped)) / 256.0f;
 }
 
-// Spheres are placed by translating from the previous one, so that no matrix is pushed per
-// star; the sum is undone once after the pass.
-struct SphereChain {
-    float z = 0.0f, y = 0.0f, x = 0.0f;
-    bool moved = false;
-
-    void draw(const StarSetup& setup, const float* c, float oz, float oy, float ox) {
-        glColor3fv(c);
-        glTranslatef(oz - z, oy - y, ox - x);
-        z = oz;
-        y = oy;
-        x = ox;
-        moved = true;
-        gluSphere(quadric, setup.sphere_radius, setup.sphere_detail, setup.sphere_detail);
-    }
-    void undo() const {
-        if (moved) glTranslatef(-z, -y, -x);
-    }
-};
-
 StarVertex* put_near_star(StarVertex* v, const StarSetup& setup, const FrameColours& colours,
                           const float* c, float oz, float oy, float ox) {
     const float ez = oz + setup.tail_z, ey = oy + setup.tail_y, ex = ox + setup.tail_x;
@@ -106,7 +85,7 @@ void run_star_pass(const StarSetup& setup, const FrameColours& colours) {
     const float threshold = setup.threshold;
     const float s = setup.s;
     bool meteor_phase = setup.meteors;
-    SphereChain spheres;
+    SphereChain spheres(setup);
     StarVertex* meteor = meteor_vertices;
     StarVertex* near = near_vertices;
     // Filled downward, so that the pixel pass draws the last appended star first.
@@ -168,7 +147,7 @@ void run_star_pass(const StarSetup& setup, const FrameColours& colours) {
                 put_vertex(--pixel, bytes, oz, oy, ox);
             }
         } else if (setup.form == NearForm::sphere) {
-            if (quadric != nullptr) spheres.draw(setup, c, oz, oy, ox);
+            spheres.draw(c, oz, oy, ox);
         } else {
             near = put_near_star(near, setup, colours, c, oz, oy, ox);
         }

@@ -10,9 +10,6 @@ namespace {
 
 constexpr int INSTANT_TAIL_GLIDE = 990;
 
-// Slices and stacks of the sphere types A, D, B, C (`balls` 0..3).
-constexpr int SPHERE_DETAIL[4] = {2, 32, 3, 7};
-
 void glide_tail_length() {
     const float target = track13;
     if (track20f1 >= INSTANT_TAIL_GLIDE) {
@@ -51,7 +48,7 @@ StarSetup setup_stars() {
     setup.rect_half_width = track20i * live_scale / 20.0f;
     setup.base_half_width = track8 / 1000.0f * live_scale;
     setup.sphere_radius = track8 / 1000.0f * setup.s2 / 1666.0f;
-    setup.sphere_detail = SPHERE_DETAIL[balls >= 0 && balls <= 3 ? balls : 0];
+    setup.sphere_type = balls >= 0 && balls < SPHERE_TYPES ? balls : 0;
 
     glLineWidth(static_cast<float>(std::max(1, track20i + 1)));
 

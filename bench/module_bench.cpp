@@ -1,0 +1,150 @@
+// Every module of the product tree played headless at 1280x720 and 1920x1080: once its first
+// View has settled, a fixed number of frames is timed one by one. Time is the mean frame; the
+// counters give the 95th percentile and the View whose frames took longest on average.
+//   SOLVANTRIX_BENCH_FRAMES   frames timed per module (default 300)
+//   SOLVANTRIX_PRODUCT        the product tree (default: the one this build makes)
+#include <benchmark/benchmark.h>
+
+#include "platform/gl_context.h"
+#include "platform/window.h"
+#include "saver/engine/engine_state.h"
+#include "saver/engine/frame_step.h"
+#include "saver/engine/gl_state.h"
+#include "saver/engine/random.h"
+#include "saver/engine/tables.h"
+#include "saver/model/model_state.h"
+#include "saver/model/module_files.h"
+#include "saver/model/recording.h"
+#include "saver/model/settings.h"
+#include "saver/model/view.h"
+#include "tests/support/gl_window.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int SETTLE_LIMIT = 600; // frames; a View that never settles is timed anyway
+constexpr int VIEWS = 8;
+
+struct Size {
+    int width, height;
+};
+constexpr Size SIZES[] = {{1280, 720}, {1920, 1080}};
+
+int timed_frames() {
+    const char* text = std::getenv("SOLVANTRIX_BENCH_FRAMES");
+    const int frames = text ? std::atoi(text) : 300;
+    return frames > 0 ? frames : 300;
+}
+
+std::filesystem::path library_dir() {
+    const char* product = std::getenv("SOLVANTRIX_PRODUCT");
+    return std::filesystem::path(product ? product : SOLVANTRIX_PRODUCT_DIR) / "library";
+}
+
+// One window for every size: a resize keeps the context and what it has compiled.
+Hwnd bench_window(Size size) {
+    static Hwnd hwnd = create_gl_test_window(size.width, size.height);
+    if (!hwnd) return nullptr;
+    gl_make_current(hwnd);
+    const Rect client = get_client_rect(hwnd);
+    if (rect_width(client) != size.width || rect_height(client) != size.height)
+        set_window_pos(hwnd, HWND_TOP, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER);
+    return hwnd;
+}
+
+// What start-up and the module-load command do before the first frame, minus the window.
+bool start_module(Hwnd hwnd, const std::string& path) {
+    seed_random(20261207);
+    build_sine_table();
+    build_offset_tables();
+    globaldelay = 0;
+    frame_period = 0;
+    cycle_timer = 0;
+    init_gl_state(hwnd);
+    resize_pending = 1;
+    int saved_without_stars = 0;
+    if (!load_module(path.c_str(), &saved_without_stars)) return false;
+    anchor_flag = saved_without_stars ? 1 : 0;
+    start_playback();
+    return true;
+}
+
+bool first_view_settled() {
+    return current_view_index >= 0 && live_scale == static_cast<float>(std::min(track7, 1000)) &&
+           live_view_angle == static_cast<float>(fov);
+}
+
+double percentile_95(std::vector<double> samples) {
+    if (samples.empty()) return 0.0;
+    const size_t rank = (samples.size() * 95 + 99) / 100 - 1;
+    std::nth_element(samples.begin(), samples.begin() + rank, samples.end());
+    return samples[rank];
+}
+
+void BM_Module(benchmark::State& state, std::string path, Size size) {
+    Hwnd hwnd = bench_window(size);
+    if (!hwnd) {
+        state.SkipWithError("no GL context");
+        return;
+    }
+    if (!start_module(hwnd, path)) {
+        state.SkipWithError("module does not load");
+        return;
+    }
+    for (int frame = 0; frame < SETTLE_LIMIT && !first_view_settled(); ++frame) frame_step(hwnd);
+    glFinish();
+
+    std::vector<double> frame_ms;
+    double view_ms[VIEWS] = {};
+    int view_frames[VIEWS] = {};
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        frame_step(hwnd);
+        glFinish();
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(took.count());
+        frame_ms.push_back(took.count() * 1000.0);
+        const int view = current_view_index;
+        if (view >= 0 && view < VIEWS) {
+            view_ms[view] += took.count() * 1000.0;
+            ++view_frames[view];
+        }
+    }
+    int slowest = -1;
+    for (int view = 0; view < VIEWS; ++view)
+        if (view_frames[view] > 0 && (slowest < 0 || view_ms[view] / view_frames[view] >
+                                                         view_ms[slowest] / view_frames[slowest]))
+            slowest = view;
+    state.counters["p95_ms"] = percentile_95(frame_ms);
+    state.counters["slowest_view"] = slowest + 1;
+    state.counters["slowest_view_ms"] = slowest >= 0 ? view_ms[slowest] / view_frames[slowest] : 0;
+}
+
+// Benchmarks for the modules found when the program starts, in name order, smaller size first.
+const bool registered = [] {
+    std::vector<std::filesystem::path> modules;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(library_dir(), error))
+        if (entry.path().extension() == ".sv") modules.push_back(entry.path());
+    std::sort(modules.begin(), modules.end());
+    for (const Size& size : SIZES)
+        for (const auto& module : modules) {
+            const std::string name = "BM_Module/" + module.stem().string() + "/" +
+                                     std::to_string(size.width) + "x" + std::to_string(size.height);
+            benchmark::RegisterBenchmark(name.c_str(), BM_Module, module.string(), size)
+                ->Iterations(timed_frames())
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond);
+        }
+    return true;
+}();
+
+} // namespace

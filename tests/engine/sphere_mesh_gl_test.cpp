@@ -1,0 +1,124 @@
+// Sphere stars come from compiled meshes and spheres outside the view are not sent at all; the
+// picture must stay the one the quadric drew for every star, one after the other.
+#include "tests/engine/star_scene.h"
+
+#include <GL/glu.h>
+
+#include <random>
+#include <string>
+
+namespace {
+
+constexpr int SLICES_OF_TYPE[4] = {2, 32, 3, 7}; // `balls` A, D, B, C
+
+// A turned camera that stays put from frame to frame, and a cube of spheres all around it.
+void spheres_all_around(int stars) {
+    spin = 20.0f;
+    spin1 = 325.0f;
+    spin2 = 10.0f;
+    backflag = 1;
+    track4b = 0;
+    track4a = 1000; // range 80000: most stars near, the farthest dark and not drawn
+    track10 = static_cast<float>(stars);
+    std::mt19937 random(11);
+    for (int i = 0; i <= stars; ++i)
+        for (int plane = 0; plane < PLANE_COUNT; ++plane)
+            display_stars[plane][i] = static_cast<uint8_t>(random());
+}
+
+// The camera the renderer drew with: a frame without spheres leaves it as it was.
+void read_camera(GLfloat* camera) {
+    backflag = 0;
+    render_one_frame();
+    glGetFloatv(GL_MODELVIEW_MATRIX, camera);
+    backflag = 1;
+}
+
+// The sphere pass as it was before meshes were compiled: every near star, a quadric sphere
+// placed by translating from the previous one.
+void draw_spheres_with_quadric(const GLfloat* camera) {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadMatrixf(camera);
+    const float s2 = live_scale * live_scale;
+    const float s = s2 / 1000000.0f;
+    const float range = track4a * s2 / 12500.0f;
+    const float radius = track8 / 1000.0f * s2 / 1666.0f;
+    float last[3] = {0.0f, 0.0f, 0.0f};
+    for (int i = 1; static_cast<float>(i) <= track10; ++i) {
+        const float oz = static_cast<float>(star_z(i) - STAR_CENTRE) * s;
+        const float oy = static_cast<float>(star_y(i) - STAR_CENTRE) * s;
+        const float ox = static_cast<float>(star_x(i) - STAR_CENTRE) * s;
+        const float brightness = 1.0f - std::sqrt(oz * oz + oy * oy + ox * ox) / range;
+        if (brightness <= 0.0f) continue;
+        float c[3];
+        for (int k = 0; k < 3; ++k) c[k] = brightness * (star_colour[k] / 256.0f) * fade_factor;
+        glColor3fv(c);
+        glTranslatef(oz - last[0], oy - last[1], ox - last[2]);
+        last[0] = oz;
+        last[1] = oy;
+        last[2] = ox;
+        gluSphere(quadric, radius, SLICES_OF_TYPE[balls], SLICES_OF_TYPE[balls]);
+    }
+    glFinish();
+}
+
+int differing_pixels(const Frame& a, const Frame& b) {
+    int differing = 0;
+    for (size_t p = 0; p < a.rgba.size(); p += 4)
+        if (a.rgba[p] != b.rgba[p] || a.rgba[p + 1] != b.rgba[p + 1] ||
+            a.rgba[p + 2] != b.rgba[p + 2])
+            ++differing;
+    return differing;
+}
+
+TEST_F(StarScene, CompiledSphereMeshesDrawWhatTheQuadricDrew) {
+    spheres_all_around(3000);
+    GLfloat camera[16];
+    read_camera(camera);
+    struct Case {
+        int type, size, depth_test;
+    };
+    // Each type at two sizes in turn, so that a mesh kept from the size before would show.
+    const Case cases[] = {{0, 1000, 0}, {0, 400, 1}, {1, 400, 0}, {1, 1000, 1},
+                          {2, 1000, 1}, {2, 400, 0}, {3, 400, 1}, {3, 1000, 0}};
+    for (const Case& c : cases) {
+        const std::string label = "type " + std::to_string(c.type) + " size " +
+                                  std::to_string(c.size) + " depth " + std::to_string(c.depth_test);
+        balls = c.type;
+        track8 = c.size;
+        if (c.depth_test)
+            glEnable(GL_DEPTH_TEST);
+        else
+            glDisable(GL_DEPTH_TEST);
+        render_one_frame();
+        const Frame compiled = read_frame();
+        draw_spheres_with_quadric(camera);
+        const Frame quadric_drawn = read_frame();
+        EXPECT_GT(quadric_drawn.lit_pixels(), 300) << label; // many spheres, not a blank frame
+        EXPECT_EQ(differing_pixels(compiled, quadric_drawn), 0) << label;
+    }
+    glDisable(GL_DEPTH_TEST);
+}
+
+// A sphere whose centre lies beyond the edge of the view still shows the part that reaches in.
+TEST_F(StarScene, SphereReachingInFromBeyondTheEdgeIsDrawn) {
+    backflag = 1;
+    track4b = 0;
+    track8 = 1600;
+    track10 = 1.0f;
+    // Half a radius beyond the right edge of the view, 10000 units ahead.
+    const double radius = 1600.0 / 1666.0 * 1000.0;
+    const double edge = 10100.0 * std::tan(22.5 * M_PI / 180.0) * SCENE_WIDTH / SCENE_HEIGHT;
+    place_star(1, 10000, 0, static_cast<int>(edge + radius / 2.0));
+    render_one_frame();
+    const Frame frame = read_frame();
+    EXPECT_GT(frame.lit_pixels(), 0);
+    EXPECT_EQ(frame.at(0, SCENE_HEIGHT / 2)[0], 0); // the left edge stays dark
+    EXPECT_GT(frame.at(SCENE_WIDTH - 1, SCENE_HEIGHT / 2)[0], 0);
+
+    place_star(1, 10000, 0, static_cast<int>(edge + radius * 1.5));
+    render_one_frame();
+    EXPECT_EQ(read_frame().lit_pixels(), 0);
+}
+
+} // namespace
