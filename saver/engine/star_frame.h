@@ -57,8 +57,8 @@ void draw_pixel_stars();
 // no matrix is pushed per star; undo() takes the sum back once after the pass.
 class SphereChain {
   public:
-    // Compiles the mesh of the frame's tessellation and radius when it changed, and takes the
-    // frustum of the current matrices.
+    // Compiles the mesh of the frame's tessellation and radius when it changed, takes the
+    // frustum of the current matrices and turns on the culling of far sides.
     explicit SphereChain(const StarSetup& setup);
     void draw(const float* colour, float oz, float oy, float ox);
     void undo() const;
@@ -67,10 +67,14 @@ class SphereChain {
     unsigned mesh_ = 0;
     float radius_ = 0.0f;
     double planes_[6][4] = {}; // the view frustum in star-pass coordinates, normals unit length
+    double eye_[3][4] = {};    // star-pass coordinates -> eye coordinates
+    double inside_reach_squared_ = 0.0;
     float z_ = 0.0f, y_ = 0.0f, x_ = 0.0f;
     bool moved_ = false;
 
     bool in_view(float oz, float oy, float ox) const;
+    // The eye is inside the sphere or so close that the near plane cuts it open.
+    bool around_eye(float oz, float oy, float ox) const;
 };
 
 // Truncation toward zero that stays defined for values no int can hold (the far side of a

@@ -18,6 +18,9 @@ constexpr int SPHERE_DETAIL[SPHERE_TYPES] = {2, 32, 3, 7};
 // edges of the view.
 constexpr double CHAIN_DRIFT_MARGIN = 0.01;
 
+// Beyond the corners of the near plane (0.001 eye units ahead), with the same room.
+constexpr double NEAR_PLANE_REACH = 0.01;
+
 // The display list of the quadric's sphere for this type and radius, compiled from the
 // quadric itself so that it holds exactly the vertices it would send; compiled again only
 // when the radius changes or the context lost it.
@@ -38,6 +41,11 @@ unsigned compiled_mesh(int type, float radius) {
 SphereChain::SphereChain(const StarSetup& setup) {
     if (setup.form != NearForm::sphere || quadric == nullptr) return;
     mesh_ = compiled_mesh(setup.sphere_type, setup.sphere_radius);
+    if (mesh_ == 0) return;
+    // A sphere's far side lies behind its near side in the same colour: not drawing it leaves
+    // the same pixels, and halves what the rasteriser is sent.
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
 
     GLfloat projection[16], modelview[16];
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
@@ -68,6 +76,19 @@ SphereChain::SphereChain(const StarSetup& setup) {
     radius_ =
         static_cast<float>(setup.sphere_radius * 1.001 +
                            (eye_per_unit > 0.0 ? CHAIN_DRIFT_MARGIN / eye_per_unit : INFINITY));
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 4; ++c) eye_[r][c] = modelview[c * 4 + r];
+    const double reach = radius_ * eye_per_unit + NEAR_PLANE_REACH;
+    inside_reach_squared_ = reach * reach;
+}
+
+bool SphereChain::around_eye(float oz, float oy, float ox) const {
+    double squared = 0.0;
+    for (const auto& row : eye_) {
+        const double e = row[0] * oz + row[1] * oy + row[2] * ox + row[3];
+        squared += e * e;
+    }
+    return squared <= inside_reach_squared_;
 }
 
 bool SphereChain::in_view(float oz, float oy, float ox) const {
@@ -87,9 +108,17 @@ void SphereChain::draw(const float* colour, float oz, float oy, float ox) {
     moved_ = true;
     if (!in_view(oz, oy, ox)) return;
     glColor3fv(colour);
-    glCallList(mesh_);
+    if (around_eye(oz, oy, ox)) {
+        // From inside, or through the hole the near plane cuts, the far side is what shows.
+        glDisable(GL_CULL_FACE);
+        glCallList(mesh_);
+        glEnable(GL_CULL_FACE);
+    } else {
+        glCallList(mesh_);
+    }
 }
 
 void SphereChain::undo() const {
     if (moved_) glTranslatef(-z_, -y_, -x_);
+    if (mesh_ != 0) glDisable(GL_CULL_FACE);
 }

@@ -71,6 +71,16 @@ int differing_pixels(const Frame& a, const Frame& b) {
     return differing;
 }
 
+// Renders the frame and draws it again the old way; returns the pixels that differ.
+int pixels_unlike_the_quadric(const GLfloat* camera, int* lit) {
+    render_one_frame();
+    const Frame compiled = read_frame();
+    draw_spheres_with_quadric(camera);
+    const Frame quadric_drawn = read_frame();
+    *lit = quadric_drawn.lit_pixels();
+    return differing_pixels(compiled, quadric_drawn);
+}
+
 TEST_F(StarScene, CompiledSphereMeshesDrawWhatTheQuadricDrew) {
     spheres_all_around(3000);
     GLfloat camera[16];
@@ -82,22 +92,39 @@ TEST_F(StarScene, CompiledSphereMeshesDrawWhatTheQuadricDrew) {
     const Case cases[] = {{0, 1000, 0}, {0, 400, 1}, {1, 400, 0}, {1, 1000, 1},
                           {2, 1000, 1}, {2, 400, 0}, {3, 400, 1}, {3, 1000, 0}};
     for (const Case& c : cases) {
-        const std::string label = "type " + std::to_string(c.type) + " size " +
-                                  std::to_string(c.size) + " depth " + std::to_string(c.depth_test);
         balls = c.type;
         track8 = c.size;
         if (c.depth_test)
             glEnable(GL_DEPTH_TEST);
         else
             glDisable(GL_DEPTH_TEST);
-        render_one_frame();
-        const Frame compiled = read_frame();
-        draw_spheres_with_quadric(camera);
-        const Frame quadric_drawn = read_frame();
-        EXPECT_GT(quadric_drawn.lit_pixels(), 300) << label; // many spheres, not a blank frame
-        EXPECT_EQ(differing_pixels(compiled, quadric_drawn), 0) << label;
+        int lit = 0;
+        EXPECT_EQ(pixels_unlike_the_quadric(camera, &lit), 0)
+            << "type " << c.type << " size " << c.size << " depth " << c.depth_test;
+        EXPECT_GT(lit, 300) << "many spheres, not a blank frame";
     }
     glDisable(GL_DEPTH_TEST);
+}
+
+// Seen from inside, or through the hole the near plane cuts into it, a sphere shows its far
+// side.
+TEST_F(StarScene, SphereAroundTheEyeShowsItsFarSide) {
+    spheres_all_around(1);
+    GLfloat camera[16];
+    read_camera(camera);
+    track8 = 1600;
+    const double radius = 1600.0 / 1666.0 * 1000.0;
+    // The eye is 100 units behind the centre of the cube; the near plane 10 units ahead of it.
+    const int inside = 0, cut_open = static_cast<int>(radius) - 95;
+    for (int ahead : {inside, cut_open}) {
+        place_star(1, ahead, 0, 0);
+        for (int type = 0; type < 4; ++type) {
+            balls = type;
+            int lit = 0;
+            EXPECT_EQ(pixels_unlike_the_quadric(camera, &lit), 0) << ahead << " type " << type;
+            if (type != 0) EXPECT_GT(lit, SCENE_WIDTH * SCENE_HEIGHT / 2) << ahead << " " << type;
+        }
+    }
 }
 
 // A sphere whose centre lies beyond the edge of the view still shows the part that reaches in.
