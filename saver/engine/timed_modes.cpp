@@ -26,8 +26,8 @@ void write_coordinate(uint8_t (&table)[PLANE_COUNT][STAR_COUNT], int high, int l
 
 // Truncates toward zero; absurd velocities from a damaged module saturate instead of
 // overflowing the conversion.
-int truncate_flight(float value) {
-    constexpr float limit = 1.0e9f;
+int truncate_flight(double value) {
+    constexpr double limit = 1.0e9;
     if (std::isnan(value)) return 0;
     return static_cast<int>(std::clamp(value, -limit, limit));
 }
@@ -44,8 +44,10 @@ void morph_axis(int k, Axis axis, int divisor, bool flies, float velocity) {
     int shown = read_coordinate(display_stars, axis.high, axis.low, k);
     shown += (target - shown) / divisor;
     write_coordinate(display_stars, axis.high, axis.low, k, shown);
-    if (!flies) return;
-    const int moved = truncate_flight(static_cast<float>(target) - velocity * speed / 40.0f);
+    // The displacement is subtracted in double precision: a slow flight moves a target by less
+    // than a float can resolve near 65535, and the star would stand still.
+    const int moved =
+        flies ? truncate_flight(target - static_cast<double>(velocity * speed) / 40.0) : target;
     // A star leaving the cube takes its display copy along, so it never glides across it.
     if (moved < 0 || moved > 65534) write_coordinate(display_stars, axis.high, axis.low, k, moved);
     write_coordinate(target_stars, axis.high, axis.low, k, moved);

@@ -153,6 +153,37 @@ TEST_F(TimedModes, StarLeavingTheCubeTakesItsDisplayCopyAlong) {
     EXPECT_EQ(display_z(0), 1000);
 }
 
+TEST_F(TimedModes, SlowFlightStillMovesTargetsHighInTheCube) {
+    track10 = 0.0f;
+    sphere2 = 2;
+    speed = 0.05f;
+    velocity_z = velocity_x = velocity_y = 1.0f; // 0.00125 units a frame
+    const int start = 60000;
+    set_coordinate(target_stars, PLANE_ZH, PLANE_ZL, 0, start);
+    set_coordinate(target_stars, PLANE_XH, PLANE_XL, 0, start);
+    set_coordinate(target_stars, PLANE_YH, PLANE_YL, 0, start);
+    morph_and_fly_stars();
+    EXPECT_EQ(target_z(0), start - 1);
+    EXPECT_EQ(target_x(0), start - 1);
+    EXPECT_EQ(target_y(0), start - 1);
+}
+
+TEST_F(TimedModes, TopOfTheCubeSnapsTheDisplayOnEveryAxis) {
+    track10 = 0.0f;
+    track20l = 128;
+    for (int axes = 0; axes <= 2; ++axes) {
+        sphere2 = axes;
+        std::memset(display_stars, 0, sizeof display_stars);
+        for (const auto& planes : {std::pair{PLANE_ZH, PLANE_ZL}, std::pair{PLANE_XH, PLANE_XL},
+                                   std::pair{PLANE_YH, PLANE_YL}})
+            set_coordinate(target_stars, planes.first, planes.second, 0, 65535);
+        morph_and_fly_stars();
+        EXPECT_EQ(display_z(0), 65535) << axes;
+        EXPECT_EQ(display_x(0), 65535) << axes;
+        EXPECT_EQ(coordinate(display_stars, PLANE_YH, PLANE_YL, 0), 65535) << axes;
+    }
+}
+
 TEST_F(TimedModes, FlightAxesFollowTheAxisChoice) {
     track10 = 0.0f;
     set_coordinate(target_stars, PLANE_XH, PLANE_XL, 0, 65530);
