@@ -61,22 +61,27 @@ void release_context(BackendWindow* gl) {
 bool gl_choose_pixel_format(Hwnd hwnd) {
     Window* window = window_table_find(hwnd);
     if (!window || surfaceless_display() == EGL_NO_DISPLAY) return false;
-    const EGLint wanted[] = {EGL_SURFACE_TYPE,
-                             EGL_PBUFFER_BIT,
-                             EGL_RENDERABLE_TYPE,
-                             EGL_OPENGL_BIT,
-                             EGL_RED_SIZE,
-                             8,
-                             EGL_GREEN_SIZE,
-                             8,
-                             EGL_BLUE_SIZE,
-                             8,
-                             EGL_DEPTH_SIZE,
-                             24,
-                             EGL_NONE};
+    // The deepest depth buffer on offer, as on a display: EGL alone would pick the shallowest
+    // that meets the request.
     EGLConfig config = nullptr;
     EGLint count = 0;
-    if (!eglChooseConfig(display, wanted, &config, 1, &count) || count < 1) return false;
+    for (EGLint depth : {32, 24, 16}) {
+        const EGLint wanted[] = {EGL_SURFACE_TYPE,
+                                 EGL_PBUFFER_BIT,
+                                 EGL_RENDERABLE_TYPE,
+                                 EGL_OPENGL_BIT,
+                                 EGL_RED_SIZE,
+                                 8,
+                                 EGL_GREEN_SIZE,
+                                 8,
+                                 EGL_BLUE_SIZE,
+                                 8,
+                                 EGL_DEPTH_SIZE,
+                                 depth,
+                                 EGL_NONE};
+        if (eglChooseConfig(display, wanted, &config, 1, &count) && count >= 1) break;
+    }
+    if (count < 1) return false;
     if (!window->backend) window->backend = new BackendWindow;
     window->backend->config = config;
     return true;

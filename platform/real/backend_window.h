@@ -13,6 +13,9 @@ struct BackendWindow {
     bool context_wanted = false;
 };
 
+// Makes the window's context current; a context that cannot be says so, the way a pixel format
+// that cannot be set is reported.
+bool make_context_current(BackendWindow* backend);
 // Shows the FLTK window and makes a context asked for earlier.
 void show_fl_window(BackendWindow* backend);
 // Forgets the platform window behind a dialog's FLTK window, whose deletion FLTK defers.

@@ -4,8 +4,9 @@
 #include "platform/real/backend_window.h"
 #include "platform/real/glx_context.h"
 
+#include "platform/message_box.h"
+
 namespace {
-constexpr int wanted_mode = FL_RGB | FL_DOUBLE | FL_DEPTH;
 
 // Only windows made by create_window carry a context; a dialog has none.
 BackendWindow* backend_of(Hwnd hwnd) {
@@ -15,7 +16,14 @@ BackendWindow* backend_of(Hwnd hwnd) {
 } // namespace
 
 bool gl_choose_pixel_format(Hwnd hwnd) {
-    return backend_of(hwnd) && Fl_Gl_Window::can_do(wanted_mode);
+    BackendWindow* backend = backend_of(hwnd);
+    return backend && glx_choose_deepest_visual(backend->fl);
+}
+
+bool make_context_current(BackendWindow* backend) {
+    if (glx_force_current(backend->fl)) return true;
+    message_box(nullptr, "SetPixelFormat failed", "Error", MB_OK);
+    return false;
 }
 
 bool gl_create_context(Hwnd hwnd) {
@@ -24,7 +32,7 @@ bool gl_create_context(Hwnd hwnd) {
     backend->context_wanted = true;
     // Not shown yet: the context is made and made current when it is.
     if (!backend->fl->shown()) return true;
-    return glx_force_current(backend->fl);
+    return make_context_current(backend);
 }
 
 bool gl_make_current(Hwnd hwnd) {

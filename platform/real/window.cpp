@@ -3,7 +3,6 @@
 #include "platform/window.h"
 #include "platform/common/window_table.h"
 #include "platform/real/backend_window.h"
-#include "platform/real/glx_context.h"
 #include "platform/single_instance.h"
 
 #include <FL/Fl.H>
@@ -40,7 +39,7 @@ void restore_and_raise(Hwnd hwnd) {
 
 void show_fl_window(BackendWindow* backend) {
     backend->top->show();
-    if (backend->context_wanted && backend->fl) glx_force_current(backend->fl);
+    if (backend->context_wanted && backend->fl) make_context_current(backend);
 }
 
 Hwnd create_window(const char* class_name, const char* title, unsigned style, int x, int y,

@@ -46,6 +46,13 @@ SphereChain::SphereChain(const StarSetup& setup) {
     // the same pixels, and halves what the rasteriser is sent.
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
+    // The colour of each sphere is its material's emission under lighting with no lights and
+    // nothing ambient: the same colour as a current colour would give, but a change of it only
+    // updates the constants the move of the sphere updates anyway, while a new current colour
+    // makes the driver rebind its vertex input for every sphere.
+    const GLfloat none[4] = {0.0f, 0.0f, 0.0f, 1.0f};
+    glMaterialfv(GL_FRONT, GL_AMBIENT, none);
+    glEnable(GL_LIGHTING);
 
     GLfloat projection[16], modelview[16];
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
@@ -107,7 +114,8 @@ void SphereChain::draw(const float* colour, float oz, float oy, float ox) {
     x_ = ox;
     moved_ = true;
     if (!in_view(oz, oy, ox)) return;
-    glColor3fv(colour);
+    const GLfloat emission[4] = {colour[0], colour[1], colour[2], 1.0f};
+    glMaterialfv(GL_FRONT, GL_EMISSION, emission);
     if (around_eye(oz, oy, ox)) {
         // From inside, or through the hole the near plane cuts, the far side is what shows.
         glDisable(GL_CULL_FACE);
@@ -120,5 +128,7 @@ void SphereChain::draw(const float* colour, float oz, float oy, float ox) {
 
 void SphereChain::undo() const {
     if (moved_) glTranslatef(-z_, -y_, -x_);
-    if (mesh_ != 0) glDisable(GL_CULL_FACE);
+    if (mesh_ == 0) return;
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_LIGHTING);
 }
