@@ -57,8 +57,8 @@ void draw_pixel_stars();
 // no matrix is pushed per star; undo() takes the sum back once after the pass.
 class SphereChain {
   public:
-    // Compiles the mesh of the frame's tessellation and radius when it changed, takes the
-    // frustum of the current matrices and turns on the culling of far sides.
+    // Compiles the mesh of the frame's tessellation and radius when it changed and takes the
+    // frustum of the current matrices.
     explicit SphereChain(const StarSetup& setup);
     void draw(const float* colour, float oz, float oy, float ox);
     void undo() const;
@@ -71,8 +71,10 @@ class SphereChain {
     double inside_reach_squared_ = 0.0;
     float z_ = 0.0f, y_ = 0.0f, x_ = 0.0f;
     bool moved_ = false;
+    bool drawing_ = false; // the sphere state is on: far sides culled, colour as emission
 
     bool in_view(float oz, float oy, float ox) const;
+    void begin_drawing();
     // The eye is inside the sphere or so close that the near plane cuts it open.
     bool around_eye(float oz, float oy, float ox) const;
 };

@@ -42,18 +42,6 @@ SphereChain::SphereChain(const StarSetup& setup) {
     if (setup.form != NearForm::sphere || quadric == nullptr) return;
     mesh_ = compiled_mesh(setup.sphere_type, setup.sphere_radius);
     if (mesh_ == 0) return;
-    // A sphere's far side lies behind its near side in the same colour: not drawing it leaves
-    // the same pixels, and halves what the rasteriser is sent.
-    glEnable(GL_CULL_FACE);
-    glCullFace(GL_BACK);
-    // The colour of each sphere is its material's emission under lighting with no lights and
-    // nothing ambient: the same colour as a current colour would give, but a change of it only
-    // updates the constants the move of the sphere updates anyway, while a new current colour
-    // makes the driver rebind its vertex input for every sphere.
-    const GLfloat none[4] = {0.0f, 0.0f, 0.0f, 1.0f};
-    glMaterialfv(GL_FRONT, GL_AMBIENT, none);
-    glEnable(GL_LIGHTING);
-
     GLfloat projection[16], modelview[16];
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
     glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
@@ -114,6 +102,7 @@ void SphereChain::draw(const float* colour, float oz, float oy, float ox) {
     x_ = ox;
     moved_ = true;
     if (!in_view(oz, oy, ox)) return;
+    if (!drawing_) begin_drawing();
     const GLfloat emission[4] = {colour[0], colour[1], colour[2], 1.0f};
     glMaterialfv(GL_FRONT, GL_EMISSION, emission);
     if (around_eye(oz, oy, ox)) {
@@ -126,9 +115,26 @@ void SphereChain::draw(const float* colour, float oz, float oy, float ox) {
     }
 }
 
+// Set only once the first sphere is due: the meteors of the pass are drawn before it, and
+// neither their points nor anything after the pass may be lit.
+void SphereChain::begin_drawing() {
+    drawing_ = true;
+    // A sphere's far side lies behind its near side in the same colour: not drawing it leaves
+    // the same pixels, and halves what the rasteriser is sent.
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    // The colour of each sphere is its material's emission under lighting with no lights and
+    // nothing ambient: the same colour as a current colour would give, but a change of it only
+    // updates the constants the move of the sphere updates anyway, while a new current colour
+    // makes the driver rebind its vertex input for every sphere.
+    const GLfloat none[4] = {0.0f, 0.0f, 0.0f, 1.0f};
+    glMaterialfv(GL_FRONT, GL_AMBIENT, none);
+    glEnable(GL_LIGHTING);
+}
+
 void SphereChain::undo() const {
     if (moved_) glTranslatef(-z_, -y_, -x_);
-    if (mesh_ == 0) return;
+    if (!drawing_) return;
     glDisable(GL_CULL_FACE);
     glDisable(GL_LIGHTING);
 }
