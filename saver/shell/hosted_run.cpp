@@ -71,13 +71,14 @@ int run_hosted(const HostedRequest& request) {
     run_mode = RUN_HOSTED;
     load_module_from_settings = 1;
     register_class(WINDOW_CLASS, hosted_window_proc);
-    read_global_settings();
-    prepare_clock_and_tables();
-
+    // The window first: a host that cannot be served learns it at once, and a host that ends
+    // us during the start meets the signal handling already.
     std::string error;
     const Hwnd hwnd =
         adopt_host_window(WINDOW_CLASS, request.window, request.show_frame_rate, &error);
     if (!hwnd) return refuse(error);
+    read_global_settings();
+    prepare_clock_and_tables();
     init_gl_state(hwnd);
     prepare_module_cycle();
     post_message(hwnd, WM_COMMAND, CMD_LOAD_MODULE, 0);
