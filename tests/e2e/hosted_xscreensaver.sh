@@ -2,7 +2,7 @@
 # A real XScreenSaver daemon told to use `solvantrix --root` shows the starfield when it
 # activates, and on deactivation ends it with no process left behind.
 set -euo pipefail
-program=$(realpath "$1") fixtures=$3
+program=$(realpath "$1") fixtures=$2
 here=$(realpath "$(dirname "$0")")
 source "$here/e2e_env.sh"
 install_fixture "$fixtures"
