@@ -24,8 +24,14 @@ bool is_option(const char* argument, const char* name, const char** inline_value
     return false;
 }
 
+// The error stays one readable line whatever the host put into the variable.
 std::string quoted(const char* text) {
-    return std::string("\"") + text + "\"";
+    constexpr size_t LONGEST_SHOWN = 40;
+    std::string shown;
+    for (; *text && shown.size() < LONGEST_SHOWN; ++text)
+        shown += std::isprint(static_cast<unsigned char>(*text)) ? *text : '?';
+    if (*text) shown += "...";
+    return "\"" + shown + "\"";
 }
 
 } // namespace

@@ -65,6 +65,10 @@ TEST(HostedCommandLine, AnUnusableWindowIdIsAnErrorNamingIt) {
         {{"-window-id", "99999999999999999999999"}, nullptr, "\"99999999999999999999999\""},
         {{"-window-id", " 12"}, nullptr, "\" 12\""},
         {{"-window-id"}, nullptr, "-window-id needs a window id"},
+        {{"-root"}, "12\n34", "XSCREENSAVER_WINDOW \"12?34\""},
+        {{"-root"},
+         "0x0123456789abcdef0123456789abcdef0123456789abcdef",
+         "\"0x0123456789abcdef0123456789abcdef012345...\""},
     };
     for (const Case& c : cases) {
         const HostedRequest request = request_for(c.arguments, c.environment);
