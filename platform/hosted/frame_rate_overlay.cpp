@@ -61,7 +61,11 @@ void draw_text_cells(const std::string& text, int x, int y, int cell) {
 } // namespace
 
 const std::string& FrameRateCounter::frame(uint64_t now_ns) {
-    if (second_start_ == 0) second_start_ = now_ns;
+    // Frames are counted as the intervals between them, so the first one only starts the clock.
+    if (second_start_ == 0) {
+        second_start_ = now_ns;
+        return text_;
+    }
     ++frames_;
     const uint64_t elapsed = now_ns - second_start_;
     if (elapsed >= NS_PER_SECOND) {
