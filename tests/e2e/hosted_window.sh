@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program inside windows a screen-saver host made: it draws into them with no window of
 # its own, follows their size, runs one copy per window, ends with exit code 0 on SIGTERM,
-# SIGINT or the window's destruction, and refuses a window id it cannot use with one line.
+# SIGINT or the window's destruction, and refuses with one line a window id it cannot use or a
+# display without OpenGL.
 set -euo pipefail
 program=$(realpath "$1") host_window=$(realpath "$2") fixtures=$3
 here=$(realpath "$(dirname "$0")")
@@ -91,5 +92,16 @@ refused XSCREENSAVER_WINDOW=0x -root
 refused XSCREENSAVER_WINDOW= -window-id 0x7ffff00
 refused XSCREENSAVER_WINDOW= -window-id junk
 refused DISPLAY=:65000 -window-id 1
+echo ok
+SCRIPT
+
+# A display without OpenGL: the same refusal.
+"$here/with_xvfb.sh" 640x480x8 bash -s "$program" "$root/refused.txt" <<'SCRIPT'
+set -uo pipefail
+"$1" -root 2> "$2"
+status=$?
+[ "$status" -ne 0 ] || { echo "no GL, yet exit code 0"; exit 1; }
+[ "$(wc -l < "$2")" -eq 1 ] && grep -q '^solvantrix: .*OpenGL' "$2" ||
+    { echo "without GL it said:"; cat "$2"; exit 1; }
 echo ok
 SCRIPT
