@@ -35,7 +35,7 @@ enum ControlKind {
     CTL_RADIO,     // automatic radio button; a group runs until the next CS_GROUP_START
     CTL_GROUPBOX,  // frame with a caption
     CTL_LABEL,     // static text
-    CTL_ICON,      // static picture named by text
+    CTL_ICON,      // static picture named by text (platform/picture.h)
     CTL_EDIT,      // single-line edit; EN_CHANGE
     CTL_TRACKBAR,  // slider; WM_HSCROLL or WM_VSCROLL with the id
     CTL_UPDOWN,    // spin buttons on the edit before it, which shows the position as an
@@ -57,6 +57,7 @@ constexpr unsigned CS_PASSWORD = 0x0040;    // edit shows stars
 constexpr unsigned CS_MULTICOLUMN = 0x0080; // list in columns
 constexpr unsigned CS_MANUAL = 0x0100;      // check box or radio the program checks itself:
                                             // a click only notifies
+constexpr unsigned CS_SUNKEN = 0x0200;      // static text in a sunken frame
 
 struct ControlTemplate {
     int id; // -1 for decorations nobody addresses
@@ -73,6 +74,7 @@ struct DialogTemplate {
     const ControlTemplate* controls;
     int control_count;
     bool close_box; // the frame offers a close button (sends WM_CLOSE)
+    int text_size = 0; // pixel height of the dialog's text; 0 for the platform's own
 };
 
 using DlgProc = Lresult (*)(Hwnd dialog, unsigned message, Wparam, Lparam);

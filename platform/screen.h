@@ -5,6 +5,8 @@
 
 Rect primary_screen(); // at 0, 0
 Rect virtual_screen(); // union of all monitors; its origin may be negative
+// Horizontal dots per inch of the primary screen.
+int screen_dpi();
 // Counts like the historical call: the cursor shows while the count is 0 or more.
 int show_cursor(bool show);
 // Whether the system is told that a screen saver runs (kept for the desktop session).

@@ -35,6 +35,12 @@ Rect virtual_screen() {
     return all;
 }
 
+int screen_dpi() {
+    float horizontal = 0, vertical = 0;
+    Fl::screen_dpi(horizontal, vertical, 0);
+    return horizontal > 0 ? static_cast<int>(horizontal + 0.5f) : 96;
+}
+
 int show_cursor(bool show) {
     cursor_count += show ? 1 : -1;
     apply_cursor();
