@@ -73,7 +73,7 @@ struct DialogTemplate {
     int width, height; // dialog units
     const ControlTemplate* controls;
     int control_count;
-    bool close_box; // the frame offers a close button (sends WM_CLOSE)
+    bool close_box;    // the frame offers a close button (sends WM_CLOSE)
     int text_size = 0; // pixel height of the dialog's text; 0 for the platform's own
 };
 

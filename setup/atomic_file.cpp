@@ -20,8 +20,7 @@ bool write_all(int fd, const unsigned char* bytes, size_t size) {
 
 } // namespace
 
-bool write_file_atomically(const std::string& path, const void* bytes, size_t size,
-                           unsigned mode) {
+bool write_file_atomically(const std::string& path, const void* bytes, size_t size, unsigned mode) {
     const std::string::size_type slash = path.find_last_of('/');
     const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash);
     const std::string leaf = slash == std::string::npos ? path : path.substr(slash + 1);

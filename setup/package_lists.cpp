@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-const char* const IMAGE_LIST[] = {"M",     "LAYER",   "PATTERN", "SKY",   "SPOT",     "HORIZ",
-                                  "HORIZ2", "HORIZ3", "HANDH",   "MARTIAN", "BLANK", "MILK2",
-                                  "M42",   "MOON",    "RINGBALL", "RUMBLE", LIST_END};
+const char* const IMAGE_LIST[] = {"M",      "LAYER",  "PATTERN",  "SKY",     "SPOT",  "HORIZ",
+                                  "HORIZ2", "HORIZ3", "HANDH",    "MARTIAN", "BLANK", "MILK2",
+                                  "M42",    "MOON",   "RINGBALL", "RUMBLE",  LIST_END};
 
 const char* const PACKAGE_LIST[] = {"Anti-Light-4.cmp",
                                     "Ascent.cmp",

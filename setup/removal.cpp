@@ -2,8 +2,8 @@
 
 #include "setup/install_places.h"
 #include "setup/launcher.h"
-#include "setup/remove_list.h"
 #include "setup/removal_guard.h"
+#include "setup/remove_list.h"
 #include "setup/uninstall_entry.h"
 #include "setup/xscreensaver_entry.h"
 
@@ -53,7 +53,8 @@ bool run_removal(const std::string& install_dir) {
     bool modules_seen = false;
     for (const std::string& path : list.paths) {
         const RecordTarget target = classify_record(path, install_dir, program, settings);
-        if (target.kind == RecordKind::installed_program || target.kind == RecordKind::settings_file)
+        if (target.kind == RecordKind::installed_program ||
+            target.kind == RecordKind::settings_file)
             unlink(path.c_str());
         if (target.kind != RecordKind::in_tree) continue;
         if (!target.module_file.empty()) {

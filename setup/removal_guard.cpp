@@ -54,8 +54,8 @@ bool is_module_side_file(const std::string& module, const std::string& name) {
 
 // Opens the install directory, then each directory below it without following links.
 int open_below(const std::string& install_dir, const std::vector<std::string>& directories) {
-    int fd = open(install_dir.empty() ? "/" : install_dir.c_str(),
-                  O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int fd =
+        open(install_dir.empty() ? "/" : install_dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     for (const std::string& name : directories) {
         if (fd < 0) return fd;
         const int next = openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);

@@ -182,7 +182,8 @@ void install() {
     const uint64_t required = required_free_space();
     if (free_space_of(install_dir) < required) {
         char text[100];
-        std::snprintf(text, sizeof text, "Not enough free disk space.  %llu Megabytes are required.",
+        std::snprintf(text, sizeof text,
+                      "Not enough free disk space.  %llu Megabytes are required.",
                       static_cast<unsigned long long>((required + (1 << 20) - 1) >> 20));
         show(ID_PROMPT, true);
         fail_after(text, " ", NO_SPACE_SHOWN_MS);

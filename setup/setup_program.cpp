@@ -17,7 +17,8 @@ Lresult setup_window_proc(Hwnd hwnd, unsigned message, Wparam, Lparam) {
     if (message == WM_CREATE) {
         setup_window = hwnd;
         progress_step = PROGRESS_RANGE / (count_list(PACKAGE_LIST) + 16);
-        const Rect banner = map_dialog_rect(nullptr, {0, 0, BANNER_WIDTH_UNITS, BANNER_HEIGHT_UNITS});
+        const Rect banner =
+            map_dialog_rect(nullptr, {0, 0, BANNER_WIDTH_UNITS, BANNER_HEIGHT_UNITS});
         register_picture(BANNER_BITMAP, paint_banner(rect_width(banner), rect_height(banner)));
         create_dialog(setup_template_for_dpi(screen_dpi()), hwnd, setup_dialog_proc);
     }

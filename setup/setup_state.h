@@ -16,8 +16,8 @@ extern Hwnd setup_window; // the hidden owner of the dialog
 extern Hwnd setup_dialog;
 extern int setup_mode;
 extern int setup_step;
-extern int setup_busy;      // "Finish" was taken: the install or removal runs or has run
-extern int setup_exit_code; // 0 unless the install or the removal failed
+extern int setup_busy;          // "Finish" was taken: the install or removal runs or has run
+extern int setup_exit_code;     // 0 unless the install or the removal failed
 extern std::string install_dir; // without a final "/"
 // The default install directory was created when the dialog opened; an install that never
 // happens takes it away again while it is empty.

@@ -119,8 +119,7 @@ UnpackResult unpack_start() {
     if (!write_carried("UNINSTAL.EXE", install_dir + "/" + REMOVER_NAME, EXECUTABLE))
         return UnpackResult::failed;
     if (!make_directories(program.substr(0, program.find_last_of('/'))) ||
-        !write_carried("SCR.EXE", program, EXECUTABLE) || !record(program) ||
-        !write_remove_list())
+        !write_carried("SCR.EXE", program, EXECUTABLE) || !record(program) || !write_remove_list())
         return UnpackResult::failed;
     if (!make_directories(install_dir + "/library")) return UnpackResult::directory_failed;
     const std::string readme = install_dir + "/library/readme.txt";

@@ -147,7 +147,8 @@ bool remove_xscreensaver_entry(std::string* text, const std::string& program) {
 }
 
 bool register_with_xscreensaver(const std::string& program) {
-    return edit_preferences([&](std::string* text) { return add_xscreensaver_entry(text, program); });
+    return edit_preferences(
+        [&](std::string* text) { return add_xscreensaver_entry(text, program); });
 }
 
 bool unregister_from_xscreensaver(const std::string& program) {

@@ -212,7 +212,7 @@ Fl_Widget* make_widget(const Control& control) {
         // whole rectangle.
         if (control.style & CS_SUNKEN) {
             auto* framed = new Fl_Box(FL_DOWN_BOX, x, y, w, h, nullptr);
-            framed->align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT | FL_ALIGN_CLIP);
+            framed->align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT | FL_ALIGN_WRAP | FL_ALIGN_CLIP);
             return framed;
         }
         auto* label = new Fl_Box(x - 3, y, w + 6, h);

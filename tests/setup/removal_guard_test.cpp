@@ -27,24 +27,21 @@ TEST(RemovalGuard, OnlyWhatAnInstallWritesMayGo) {
     EXPECT_EQ(kind(SETTINGS), RecordKind::settings_file);
 
     for (const std::string& refused : {
-             std::string("/home/ann/.bashrc"),
-             std::string("/etc/passwd"),
-             DIR,
-             DIR + "/uninstall",
-             DIR + "/library/My-Own.sv",          // a module the user made
-             DIR + "/library/My-Own/My-Own.pr1",  //
-             DIR + "/library/Orb/Ascent.pr1",     // another module's name in Orb's directory
-             DIR + "/library/Orb/Orb.pr7",        //
-             DIR + "/library/Orb/Orb.ini/x",      //
-             DIR + "/images/MILK2.WAV",           //
-             DIR + "/images/photo.TGA",           //
-             DIR + "/library/../../../.bashrc",   //
-             DIR + "/library/Orb/../../x.sv",     //
-             DIR + "/library//Orb.sv",            //
-             DIR + "x/library/Orb.sv",            // a sibling directory sharing the prefix
-             DIR + "/library/readme.txt/..",      //
-             PROGRAM + ".bak",                    //
-             std::string("library/Orb.sv"),       //
+             std::string("/home/ann/.bashrc"), std::string("/etc/passwd"), DIR, DIR + "/uninstall",
+             DIR + "/library/My-Own.sv",         // a module the user made
+             DIR + "/library/My-Own/My-Own.pr1", //
+             DIR + "/library/Orb/Ascent.pr1",    // another module's name in Orb's directory
+             DIR + "/library/Orb/Orb.pr7",       //
+             DIR + "/library/Orb/Orb.ini/x",     //
+             DIR + "/images/MILK2.WAV",          //
+             DIR + "/images/photo.TGA",          //
+             DIR + "/library/../../../.bashrc",  //
+             DIR + "/library/Orb/../../x.sv",    //
+             DIR + "/library//Orb.sv",           //
+             DIR + "x/library/Orb.sv",           // a sibling directory sharing the prefix
+             DIR + "/library/readme.txt/..",     //
+             PROGRAM + ".bak",                   //
+             std::string("library/Orb.sv"),      //
          })
         EXPECT_EQ(kind(refused), RecordKind::refused) << refused;
 

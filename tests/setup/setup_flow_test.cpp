@@ -119,8 +119,9 @@ TEST_F(SetupInstall, InstallsEverythingAndASecondStartRemovesIt) {
         EXPECT_EQ(std::system(("desktop-file-validate '" + launcher + "'").c_str()), 0);
     }
     EXPECT_TRUE(exists(dir + "/" + ICON_NAME));
-    EXPECT_NE(read_file(home + "/.xscreensaver").find(xscreensaver_entry_line(installed_program_path())),
-              std::string::npos);
+    EXPECT_NE(
+        read_file(home + "/.xscreensaver").find(xscreensaver_entry_line(installed_program_path())),
+        std::string::npos);
 
     ASSERT_TRUE(click(ID_CONTINUE)); // OK
     EXPECT_TRUE(ended());

@@ -86,7 +86,8 @@ TEST(XScreenSaverEntry, TheUsersFileIsEditedInPlaceOnlyWhenItExists) {
     chmod((dotfiles + "/xscreensaver").c_str(), 0600);
     ASSERT_EQ(symlink((dotfiles + "/xscreensaver").c_str(), file.c_str()), 0);
     ASSERT_TRUE(register_with_xscreensaver(PROGRAM));
-    struct stat link_info {}, info {};
+    struct stat link_info {
+    }, info{};
     ASSERT_EQ(lstat(file.c_str(), &link_info), 0);
     EXPECT_TRUE(S_ISLNK(link_info.st_mode));
     ASSERT_EQ(stat(file.c_str(), &info), 0);

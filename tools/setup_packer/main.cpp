@@ -60,8 +60,8 @@ int main(int argc, char** argv) {
                                    {"UNINSTAL.EXE", argv[3]},
                                    {"README.TXT", product + "/library/readme.txt"}};
     for (int i = 0; i < count_list(IMAGE_LIST); ++i)
-        files.push_back({IMAGE_LIST[i], product + "/images/" + IMAGE_LIST[i] +
-                                            image_extension(IMAGE_LIST[i])});
+        files.push_back(
+            {IMAGE_LIST[i], product + "/images/" + IMAGE_LIST[i] + image_extension(IMAGE_LIST[i])});
 
     std::vector<uint32_t> sizes;
     for (int i = 0; i < count_list(PACKAGE_LIST); ++i) {
@@ -90,8 +90,8 @@ int main(int argc, char** argv) {
         struct stat info {};
         if (stat(files[i].path.c_str(), &info) != 0) return fail("cannot read " + files[i].path);
         assembly << "    .balign 16\n    .global product_file_" << i << "\nproduct_file_" << i
-                 << ":\n    .incbin " << quoted(files[i].path) << "\n    .global product_file_"
-                 << i << "_end\nproduct_file_" << i << "_end:\n";
+                 << ":\n    .incbin " << quoted(files[i].path) << "\n    .global product_file_" << i
+                 << "_end\nproduct_file_" << i << "_end:\n";
         table << "extern \"C\" const unsigned char product_file_" << i << "[], product_file_" << i
               << "_end[];\n";
     }
