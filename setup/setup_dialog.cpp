@@ -149,7 +149,6 @@ void install_finished() {
         install_failed();
         return;
     }
-    created_install_dir = 0;
     say("The Solvantrix Screen Saver has been installed successfully.\nA link for it has been "
         "placed in your 'Programs' menu.\n\nTIP: While running as a screen saver, you can press "
         "the ESC key to open the Solvantrix control panel.",
@@ -254,7 +253,8 @@ void command(int id) {
 
 void end_setup() {
     if (!setup_dialog) return;
-    // A default directory made for an install that did not happen goes again, if empty.
+    // A default directory made for an install that did not go there leaves again; one that
+    // holds the install is not empty and stays.
     if (created_install_dir) rmdir(default_install_dir().c_str());
     created_install_dir = 0;
     const Hwnd dialog = setup_dialog;

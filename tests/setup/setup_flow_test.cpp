@@ -191,6 +191,7 @@ TEST_F(SetupProgram, BrowseTakesTheChosenFolderUnchangedAndACancelKeepsTheLast) 
     EXPECT_EQ(headless_file_dialog_calls().back().title_or_filter,
               "Select a location for the program.");
     ASSERT_TRUE(click(ID_CANCEL));
+    EXPECT_FALSE(exists(data + "/Solvantrix Screen Saver")) << "made for nothing";
 }
 
 TEST_F(SetupProgram, FailuresOfTheInstall) {
