@@ -220,6 +220,17 @@ TEST_F(SetupProgram, FailuresOfTheInstall) {
     EXPECT_EQ(setup_run(), 1);
     unlink(installed_program_path().c_str()); // written before the failure, and kept
 
+    // A file of the product cannot be written where a directory of its name stands.
+    headless_reset();
+    const std::string taken = make_temp_dir("taken");
+    mkdir((taken + "/uninstall").c_str(), 0755);
+    install(taken);
+    EXPECT_EQ(text(ID_MESSAGE), "Install has FAILED!");
+    EXPECT_EQ(text(ID_PROMPT), "Try again...");
+    EXPECT_TRUE(pump_until(ended));
+    EXPECT_FALSE(exists(settings_file_path()));
+    EXPECT_EQ(setup_run(), 1);
+
     // No free space can be found on a folder that has gone since it was chosen.
     headless_reset();
     const std::string gone = make_temp_dir("gone");
