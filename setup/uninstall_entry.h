@@ -4,7 +4,6 @@
 
 #include <string>
 
-constexpr const char* UNINSTALL_ROOT = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 constexpr const char* UNINSTALL_KEY =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Solvantrix!";
 constexpr const char* UNINSTALL_DISPLAY_NAME = "Solvantrix Screensaver  (Remove only)";
