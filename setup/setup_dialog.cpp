@@ -128,7 +128,10 @@ void confirm() {
 
 void browse() {
     std::string chosen;
-    if (!browse_for_folder(nullptr, "Select a location for the program.", &chosen)) return;
+    // Starting in the directory shown, so that taking it as it is keeps it.
+    if (!browse_for_folder(nullptr, "Select a location for the program.", &chosen,
+                           install_dir.c_str()))
+        return;
     while (chosen.size() > 1 && chosen.back() == '/') chosen.pop_back();
     install_dir = chosen;
     set_dlg_item_text(setup_dialog, ID_DIRECTORY, install_dir.c_str());

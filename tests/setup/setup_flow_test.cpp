@@ -190,6 +190,8 @@ TEST_F(SetupProgram, BrowseTakesTheChosenFolderUnchangedAndACancelKeepsTheLast) 
     EXPECT_EQ(install_dir, chosen);
     EXPECT_EQ(headless_file_dialog_calls().back().title_or_filter,
               "Select a location for the program.");
+    EXPECT_EQ(headless_file_dialog_calls().back().initial_directory, chosen)
+        << "starts in the directory shown";
     ASSERT_TRUE(click(ID_CANCEL));
     EXPECT_FALSE(exists(data + "/Solvantrix Screen Saver")) << "made for nothing";
 }
