@@ -14,5 +14,3 @@ bool start_up(int show_command);
 // Runs until the quit message; returns its parameter.
 int message_loop();
 
-// Counter ticks per frame; 0 (unpaced) when globaldelay is 0.
-uint64_t frame_period_for(uint64_t frequency, int delay);
