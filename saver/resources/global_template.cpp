@@ -10,7 +10,7 @@ namespace {
 constexpr int NO_ID = -1;
 
 const ControlTemplate CONTROLS[] = {
-    {NO_ID, CTL_GROUPBOX, "Speed", 7, 5, 210, 104, 0},
+    {NO_ID, CTL_GROUPBOX, "Speed", 7, 5, 210, 80, 0},
     {ID_GLOBAL_DELAY_EDIT, CTL_EDIT, "", 14, 18, 28, 13, CS_RIGHT},
     {ID_GLOBAL_DELAY, CTL_UPDOWN, "", 42, 18, 10, 13, 0},
     {NO_ID, CTL_LABEL, "Frames per second target.  [ Zero for maximum speed.]", 58, 17, 154, 16, 0},
@@ -20,18 +20,18 @@ const ControlTemplate CONTROLS[] = {
      "Vertical Refresh Rate of your display adapter using integer multiples.",
      14, 38, 198, 66, 0},
 
-    {NO_ID, CTL_GROUPBOX, "Resolution", 7, 114, 210, 104, 0},
-    {ID_GLOBAL_AUXRESOLUTION_EDIT, CTL_EDIT, "", 14, 127, 28, 13, CS_RIGHT},
-    {ID_GLOBAL_AUXRESOLUTION, CTL_UPDOWN, "", 42, 127, 10, 13, 0},
-    {NO_ID, CTL_LABEL, "Maximum BACKDROP SHAPE resolution ( 120=default )", 58, 126, 154, 16, 0},
-    {ID_GLOBAL_BACKRESOLUTION_EDIT, CTL_EDIT, "", 14, 149, 28, 13, CS_RIGHT},
-    {ID_GLOBAL_BACKRESOLUTION, CTL_UPDOWN, "", 42, 149, 10, 13, 0},
-    {NO_ID, CTL_LABEL, "BACKDROP SIZE  (0 = normal    1 = reduced for low graphics RAM)", 58, 148,
+    {NO_ID, CTL_GROUPBOX, "Resolution", 7, 92, 210, 90, 0},
+    {ID_GLOBAL_AUXRESOLUTION_EDIT, CTL_EDIT, "", 14, 105, 28, 13, CS_RIGHT},
+    {ID_GLOBAL_AUXRESOLUTION, CTL_UPDOWN, "", 42, 105, 10, 13, 0},
+    {NO_ID, CTL_LABEL, "Maximum BACKDROP SHAPE resolution ( 120=default )", 58, 104, 154, 16, 0},
+    {ID_GLOBAL_BACKRESOLUTION_EDIT, CTL_EDIT, "", 14, 127, 28, 13, CS_RIGHT},
+    {ID_GLOBAL_BACKRESOLUTION, CTL_UPDOWN, "", 42, 127, 10, 13, 0},
+    {NO_ID, CTL_LABEL, "BACKDROP SIZE  (0 = normal    1 = reduced for low graphics RAM)", 58, 126,
      154, 16, 0},
     {NO_ID, CTL_LABEL,
      "These two controls are only updated after the module is reloaded.  The BACKGROUND shape "
      "resolution will affect the rendering speed.",
-     14, 172, 198, 40, 0},
+     14, 150, 198, 28, 0},
 
     {NO_ID, CTL_GROUPBOX, "LCD Display ", 224, 5, 212, 50, 0},
     {ID_GLOBAL_BACKRESOLUTION2_EDIT, CTL_EDIT, "", 231, 18, 28, 13, CS_RIGHT},

@@ -8,30 +8,30 @@
 namespace {
 
 constexpr int NO_ID = -1;
-constexpr int MODE_TOP = 60;
+constexpr int MODE_TOP = 63;
 
 const ControlTemplate CONTROLS[] = {
-    {NO_ID, CTL_LABEL, "Now selected >", 6, 4, 52, 8, 0},
-    {ID_SOURCE_FILE_NAME, CTL_LABEL, "", 60, 4, 166, 8, 0},
+    {NO_ID, CTL_LABEL, "Now selected >", 6, 3, 52, 8, 0},
+    {ID_SOURCE_FILE_NAME, CTL_LABEL, "", 60, 3, 166, 8, 0},
     {NO_ID, CTL_LABEL,
      "Targa image files must be uncompressed 24 or 8 bit color.  If the image is too large for "
      "your system, the backdrop image will not be shown.",
-     6, 14, 220, 16, 0},
-    {ID_SOURCE_RESHAPE_EDIT, CTL_EDIT, "", 6, 33, 26, 13, CS_RIGHT},
-    {ID_SOURCE_RESHAPE, CTL_UPDOWN, "", 32, 33, 10, 13, 0},
-    {NO_ID, CTL_LABEL, "   Backdrop Resolution \n    ( 60=Default )", 44, 31, 110, 16, 0},
+     6, 12, 222, 24, 0},
+    {ID_SOURCE_RESHAPE_EDIT, CTL_EDIT, "", 6, 38, 26, 13, CS_RIGHT},
+    {ID_SOURCE_RESHAPE, CTL_UPDOWN, "", 32, 38, 10, 13, 0},
+    {NO_ID, CTL_LABEL, "   Backdrop Resolution \n    ( 60=Default )", 44, 36, 110, 16, 0},
 
-    {NO_ID, CTL_GROUPBOX, "Image Mode", 4, 50, 275, 22, 0},
-    {NO_ID, CTL_LABEL, "1", 9, MODE_TOP, 5, 8, 0},
-    {SOURCE_MODE_BUTTONS[0].id, CTL_RADIO, "Backdrop", 15, MODE_TOP, 38, 10, CS_GROUP_START},
+    {NO_ID, CTL_GROUPBOX, "Image Mode", 3, 53, 278, 20, 0},
+    {NO_ID, CTL_LABEL, "1", 7, MODE_TOP, 5, 8, 0},
+    {SOURCE_MODE_BUTTONS[0].id, CTL_RADIO, "Backdrop", 13, MODE_TOP, 48, 9, CS_GROUP_START},
     {NO_ID, CTL_LABEL, "2", 62, MODE_TOP, 5, 8, 0},
-    {SOURCE_MODE_BUTTONS[1].id, CTL_RADIO, "Planet Small", 68, MODE_TOP, 48, 10, 0},
-    {NO_ID, CTL_LABEL, "3", 118, MODE_TOP, 5, 8, 0},
-    {SOURCE_MODE_BUTTONS[2].id, CTL_RADIO, "Planet Large", 124, MODE_TOP, 48, 10, 0},
-    {NO_ID, CTL_LABEL, "4", 174, MODE_TOP, 5, 8, 0},
-    {SOURCE_MODE_BUTTONS[3].id, CTL_RADIO, "Fly Large", 180, MODE_TOP, 42, 10, 0},
-    {NO_ID, CTL_LABEL, "5", 226, MODE_TOP, 5, 8, 0},
-    {SOURCE_MODE_BUTTONS[4].id, CTL_RADIO, "Fly Small", 232, MODE_TOP, 42, 10, 0},
+    {SOURCE_MODE_BUTTONS[1].id, CTL_RADIO, "Planet Small", 68, MODE_TOP, 48, 9, 0},
+    {NO_ID, CTL_LABEL, "3", 117, MODE_TOP, 5, 8, 0},
+    {SOURCE_MODE_BUTTONS[2].id, CTL_RADIO, "Planet Large", 123, MODE_TOP, 48, 9, 0},
+    {NO_ID, CTL_LABEL, "4", 172, MODE_TOP, 5, 8, 0},
+    {SOURCE_MODE_BUTTONS[3].id, CTL_RADIO, "Fly Large", 178, MODE_TOP, 48, 9, 0},
+    {NO_ID, CTL_LABEL, "5", 227, MODE_TOP, 5, 8, 0},
+    {SOURCE_MODE_BUTTONS[4].id, CTL_RADIO, "Fly Small", 233, MODE_TOP, 46, 9, 0},
 
     {ID_SOURCE_BROWSE, CTL_BUTTON, "Browse", 232, 3, 46, 14, 0},
     {IDCANCEL, CTL_DEFBUTTON, "Cancel", 232, 19, 46, 14, 0},
