@@ -1,13 +1,14 @@
 // Dialogs built from templates, and the one control model that holds every control's state.
 // A dialog is a window of the window table: its procedure receives WM_INITDIALOG, WM_COMMAND
 // (low word the control id, high word the notification), WM_HSCROLL / WM_VSCROLL (lparam the
-// control id of the trackbar or up-down control that moved) and WM_CLOSE, through the same
-// queue as every other window. Notifications follow the user's changes only, never the
-// program's own calls below, and always come after the control holds its new state (the real
-// backend posts them, the headless one sends them while the test's hand acts). A WM_CLOSE
-// the procedure does not handle (returns 0) becomes the command IDCANCEL. The real backend
-// shows the model with FLTK widgets; the headless one only keeps it, and tests drive it with
-// the headless_* functions of platform/headless.h.
+// control id of the trackbar or up-down control that moved), WM_CLOSE, a right click on a
+// control as WM_RBUTTONDOWN_CONTROL and other clicks no control takes as WM_LBUTTONDOWN or
+// WM_RBUTTONDOWN, through the same queue as every other window. Notifications follow the user's
+// changes only, never the program's own calls below, and always come after the control holds its
+// new state (the real backend posts them, the headless one sends them while the test's hand acts).
+// A WM_CLOSE the procedure does not handle (returns 0) becomes the command IDCANCEL. The real
+// backend shows the model with FLTK widgets; the headless one only keeps it, and tests drive it
+// with the headless_* functions of platform/headless.h.
 #pragma once
 
 #include "platform/icon.h"

@@ -50,6 +50,9 @@ TEST_F(HelpPopup, RightClickShowsTheTextBelowTheControlSizedForItsLines) {
     const std::string text = control_help_text(ID_VIEW1);
     EXPECT_EQ(get_dlg_item_text(help_popup, ID_HELP_POPUP_TEXT), text);
     const Rect control = get_dlg_item_rect(dialog, ID_VIEW1);
+    const Rect window = get_window_rect(dialog);
+    EXPECT_EQ(control.left, window.left + dialog_units_to_x(3)) << "View 1 stands at 3, 20";
+    EXPECT_EQ(control.top, window.top + dialog_units_to_y(20));
     const Rect popup = get_window_rect(help_popup);
     EXPECT_EQ(popup.left, control.left);
     EXPECT_EQ(popup.top, control.top + 16);
