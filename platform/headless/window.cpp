@@ -4,9 +4,9 @@
 #include "platform/common/window_table.h"
 #include "platform/headless.h"
 #include "platform/headless/dialog_reset.h"
-#include "platform/sound.h"
 #include "platform/headless/gl_surface.h"
 #include "platform/single_instance.h"
+#include "platform/sound.h"
 
 #include <algorithm>
 #include <ctime>

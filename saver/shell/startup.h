@@ -13,4 +13,3 @@ int run_program(const char* command_line, int show_command);
 bool start_up(int show_command);
 // Runs until the quit message; returns its parameter.
 int message_loop();
-
