@@ -28,6 +28,8 @@ Lresult about_window_proc(Hwnd dialog, unsigned message, Wparam wparam, Lparam) 
     case WM_INITDIALOG:
         about_window = dialog;
         set_dlg_item_icon(dialog, ID_ABOUT_ICON, &ICON_ABOUT);
+        // Enter closes, as the default button promises, rather than opening the manual.
+        set_dlg_item_focus(dialog, IDOK);
         return 1;
     case WM_COMMAND:
         switch (loword(wparam)) {

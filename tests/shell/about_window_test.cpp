@@ -25,7 +25,7 @@ TEST_F(AboutWindow, OpensOnceAndCloses) {
     open_about_window(owner);
     EXPECT_EQ(about_window, about);
     EXPECT_EQ(headless_windows().size(), windows);
-    headless_click(about, IDOK);
+    headless_press_enter(about);
     EXPECT_FALSE(is_window(about));
     EXPECT_EQ(about_window, nullptr);
 }
