@@ -27,10 +27,10 @@ constexpr int CONTROL_COUNT = sizeof CONTROLS / sizeof CONTROLS[0];
 
 } // namespace
 
-const DialogTemplate SETUP_TEMPLATE_103 = {"103",    "Solvantrix Setup", 232,  170,
-                                           CONTROLS, CONTROL_COUNT,      true, 14};
-const DialogTemplate SETUP_TEMPLATE_104 = {"104",    "Solvantrix Setup", 232,  170,
-                                           CONTROLS, CONTROL_COUNT,      true, 12};
+const DialogTemplate SETUP_TEMPLATE_103 = {
+    "103", "Solvantrix Setup", 232, 170, CONTROLS, CONTROL_COUNT, true, false, 14};
+const DialogTemplate SETUP_TEMPLATE_104 = {
+    "104", "Solvantrix Setup", 232, 170, CONTROLS, CONTROL_COUNT, true, false, 12};
 
 const DialogTemplate& setup_template_for_dpi(int dots_per_inch) {
     return dots_per_inch > 107 ? SETUP_TEMPLATE_104 : SETUP_TEMPLATE_103;
