@@ -12,6 +12,8 @@ struct Control; // platform/common/control_model.h
 
 void headless_set_screens(const Rect& primary, const Rect& virtual_screen);
 int headless_cursor_count();
+// Where get_cursor_pos finds the mouse (640, 360 unless set).
+void headless_set_cursor_pos(int x, int y);
 
 struct ShownMessageBox {
     Hwnd owner;

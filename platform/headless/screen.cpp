@@ -5,6 +5,7 @@ namespace {
 Rect primary{0, 0, 1280, 720};
 Rect whole{0, 0, 1280, 720};
 int cursor_count;
+int cursor_x = 640, cursor_y = 360;
 bool saver_running;
 } // namespace
 
@@ -26,6 +27,17 @@ Rect virtual_screen() {
 
 int show_cursor(bool show) {
     return show ? ++cursor_count : --cursor_count;
+}
+
+void headless_set_cursor_pos(int x, int y) {
+    cursor_x = x;
+    cursor_y = y;
+}
+
+bool get_cursor_pos(int* x, int* y) {
+    *x = cursor_x;
+    *y = cursor_y;
+    return true;
 }
 
 void set_screen_saver_running(bool running) {

@@ -41,6 +41,11 @@ int show_cursor(bool show) {
     return cursor_count;
 }
 
+bool get_cursor_pos(int* x, int* y) {
+    Fl::get_mouse(*x, *y);
+    return true;
+}
+
 void set_screen_saver_running(bool running) {
     saver_running = running;
 }

@@ -10,6 +10,7 @@
 #include "saver/engine/gl_state.h"
 #include "saver/engine/random.h"
 #include "saver/engine/tables.h"
+#include "saver/lock/lock.h"
 #include "saver/model/model_state.h"
 #include "saver/model/settings.h"
 #include "saver/shell/command_line.h"
@@ -58,7 +59,10 @@ bool start_up(int show_command) {
 
     starfield_window = create_run_mode_window();
     // The password dialogs of this mode need no message loop; the program ends after them.
-    if (run_mode == RUN_PASSWORD) return false;
+    if (run_mode == RUN_PASSWORD) {
+        run_password_change();
+        return false;
+    }
     if (!starfield_window) return false;
 
     init_gl_state(starfield_window);
