@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 #include "platform/dialog.h"
+#include "platform/files.h"
 #include "platform/screen.h"
 #include "platform/single_instance.h"
 #include "platform/sound.h"
@@ -48,7 +49,7 @@ Hwnd create_run_mode_window() {
 
 bool start_up(int show_command) {
     read_global_settings();
-    if (soundenable != 0) play_sound_loop(sound);
+    if (soundenable != 0) play_sound_loop(find_path_any_case(sound).c_str());
 
     seed_random(static_cast<uint32_t>(system_time_as_file_time()));
     counter_frequency = query_performance_frequency();
