@@ -47,16 +47,19 @@ Hwnd create_run_mode_window() {
 
 } // namespace
 
-bool start_up(int show_command) {
-    read_global_settings();
-    if (soundenable != 0) play_sound_loop(find_path_any_case(sound).c_str());
-
+void prepare_clock_and_tables() {
     seed_random(static_cast<uint32_t>(system_time_as_file_time()));
     counter_frequency = query_performance_frequency();
     if (counter_frequency == 0) counter_frequency = NO_COUNTER_FREQUENCY;
     frame_period = frame_period_for(counter_frequency, globaldelay);
     build_sine_table();
     build_offset_tables();
+}
+
+bool start_up(int show_command) {
+    read_global_settings();
+    if (soundenable != 0) play_sound_loop(find_path_any_case(sound).c_str());
+    prepare_clock_and_tables();
 
     starfield_window = create_run_mode_window();
     // The password dialogs of this mode need no message loop; the program ends after them.

@@ -11,6 +11,8 @@ int run_program(const char* command_line, int show_command);
 // Reads the settings, builds the tables and creates the window of the run mode. True when
 // the message loop is to run.
 bool start_up(int show_command);
+// Seeds the random stream, measures the counter and builds the sine and offset tables.
+void prepare_clock_and_tables();
 // Runs until the quit message; returns its parameter.
 int message_loop();
 
