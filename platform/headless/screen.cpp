@@ -5,8 +5,9 @@ namespace {
 Rect primary{0, 0, 1280, 720};
 Rect whole{0, 0, 1280, 720};
 int cursor_count;
-int cursor_x = 640, cursor_y = 360;
+int cursor_x, cursor_y;
 bool saver_running;
+bool waiting;
 } // namespace
 
 void headless_set_screens(const Rect& primary_screen, const Rect& virtual_screen) {
@@ -18,6 +19,15 @@ int headless_cursor_count() {
     return cursor_count;
 }
 
+void headless_set_cursor_pos(int x, int y) {
+    cursor_x = x;
+    cursor_y = y;
+}
+
+bool headless_wait_cursor_shown() {
+    return waiting;
+}
+
 Rect primary_screen() {
     return primary;
 }
@@ -25,19 +35,21 @@ Rect virtual_screen() {
     return whole;
 }
 
-int show_cursor(bool show) {
-    return show ? ++cursor_count : --cursor_count;
+Rect screen_of(const Rect&) {
+    return primary;
 }
 
-void headless_set_cursor_pos(int x, int y) {
-    cursor_x = x;
-    cursor_y = y;
-}
-
-bool get_cursor_pos(int* x, int* y) {
+void get_cursor_pos(int* x, int* y) {
     *x = cursor_x;
     *y = cursor_y;
-    return true;
+}
+
+void show_wait_cursor(bool shown) {
+    waiting = shown;
+}
+
+int show_cursor(bool show) {
+    return show ? ++cursor_count : --cursor_count;
 }
 
 void set_screen_saver_running(bool running) {

@@ -18,7 +18,7 @@ namespace {
 
 void centre_on_cursor(Hwnd dialog) {
     int x = 0, y = 0;
-    if (!get_cursor_pos(&x, &y)) return;
+    get_cursor_pos(&x, &y);
     const Rect r = get_window_rect(dialog);
     const Rect screen = virtual_screen();
     const int width = rect_width(r), height = rect_height(r);

@@ -8,6 +8,7 @@
 #include "platform/sound.h"
 #include "platform/window.h"
 #include "saver/engine/engine_state.h"
+#include "saver/engine/frame_pacing.h"
 #include "saver/engine/gl_state.h"
 #include "saver/engine/random.h"
 #include "saver/engine/tables.h"
@@ -20,11 +21,6 @@
 #include "saver/shell/starfield_window.h"
 
 #include <string>
-
-uint64_t frame_period_for(uint64_t frequency, int delay) {
-    if (delay == 0) return 0;
-    return frequency / static_cast<uint64_t>(static_cast<int64_t>(delay));
-}
 
 namespace {
 
