@@ -3,6 +3,7 @@
 #include "platform/window.h"
 #include "platform/common/window_table.h"
 #include "platform/real/backend_window.h"
+#include "platform/real/x_focus.h"
 #include "platform/single_instance.h"
 
 #include <FL/Fl.H>
@@ -148,5 +149,7 @@ void set_foreground_window(Hwnd hwnd) {
     Window* window = window_table_find(hwnd);
     if (!window) return;
     window_table_raise(window);
-    if (window->visible && !window->iconic) show_fl_window(window->backend);
+    if (!window->visible || window->iconic) return;
+    show_fl_window(window->backend);
+    x_take_input_focus(window->backend->top);
 }

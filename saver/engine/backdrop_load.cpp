@@ -1,5 +1,6 @@
 #include "saver/engine/backdrop.h"
 
+#include "platform/files.h"
 #include "saver/model/install_paths.h"
 
 std::string backdrop_image_file(const char* shell0) {
@@ -8,7 +9,7 @@ std::string backdrop_image_file(const char* shell0) {
     const char* name = shell0;
     for (const char* p = shell0; *p; ++p)
         if (*p == '\\' || *p == '/') name = p + 1;
-    return install_directory() + "images/" + name;
+    return find_path_any_case(install_directory() + "images/" + name);
 }
 
 int load_backdrop_image(const char* shell0) {

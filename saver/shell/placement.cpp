@@ -17,7 +17,8 @@ Rect covered_screen() {
 }
 
 void cover_screen(Hwnd hwnd) {
-    const Rect screen = covered_screen();
+    // One monitor: the one the user sees the window on, which need not be the primary.
+    const Rect screen = multienable == 1 ? virtual_screen() : screen_of(get_window_rect(hwnd));
     set_window_pos(hwnd, HWND_TOP, screen.left, screen.top, rect_width(screen), rect_height(screen),
                    SWP_NOZORDER | SWP_SHOWWINDOW);
 }
@@ -48,7 +49,8 @@ void place_control_window() {
     int x = get_private_profile_int("Items", "xmainx", 0, SETTINGS_FILE);
     int y = get_private_profile_int("Items", "xmainy", 0, SETTINGS_FILE);
     const Rect screen = covered_screen();
-    if (std::abs(x) > rect_width(screen) || std::abs(y) > rect_height(screen)) x = y = 0;
+    // Widened first: the magnitude of the smallest int has no int of its own.
+    if (std::llabs(x) > rect_width(screen) || std::llabs(y) > rect_height(screen)) x = y = 0;
     set_window_pos(control_window, HWND_TOP, x, y, size.width, size.height,
                    SWP_NOZORDER | SWP_SHOWWINDOW);
 }
