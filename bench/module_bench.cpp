@@ -9,6 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include "platform/gl_context.h"
+#include "platform/profile.h"
 #include "platform/window.h"
 #include "saver/engine/engine_state.h"
 #include "saver/engine/frame_step.h"
@@ -50,9 +51,9 @@ int timed_frames() {
     return frames > 0 ? frames : DEFAULT_TIMED_FRAMES;
 }
 
-std::filesystem::path library_dir() {
+std::string product_dir() {
     const char* product = std::getenv("SOLVANTRIX_PRODUCT");
-    return std::filesystem::path(product ? product : SOLVANTRIX_PRODUCT_DIR) / "library";
+    return std::string(product ? product : SOLVANTRIX_PRODUCT_DIR) + "/";
 }
 
 // One window for every size: a resize keeps the context and what it has compiled.
@@ -71,6 +72,8 @@ bool start_module(Hwnd hwnd, const std::string& path) {
     seed_random(20261207);
     build_sine_table();
     build_offset_tables();
+    // The backdrop images are found through the install directory, as in the real program.
+    write_private_profile_string("data", "path", product_dir().c_str(), SETTINGS_FILE);
     globaldelay = 0;
     frame_period = 0;
     cycle_timer = 0;
@@ -148,7 +151,7 @@ void BM_Module(benchmark::State& state, std::string path, Size size) {
 const bool registered = [] {
     std::vector<std::filesystem::path> modules;
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(library_dir(), error))
+    for (const auto& entry : std::filesystem::directory_iterator(product_dir() + "library", error))
         if (entry.path().extension() == ".sv") modules.push_back(entry.path());
     std::sort(modules.begin(), modules.end());
     for (const Size& size : SIZES)
