@@ -103,7 +103,9 @@ int save_module(const char* path, int save_mode, const Rect& window) {
 
     StagedFiles staged;
     const std::string text = module_text();
-    if (!staged.add(path, text.data(), text.size())) return 0;
+    // A save that cannot be written (a full disk) keeps the old module, and the user must know
+    // that his work is not in it.
+    if (!staged.add(path, text.data(), text.size())) return cannot_create();
 
     char name[500];
     module_name_of(path, name, sizeof name);
@@ -121,5 +123,5 @@ int save_module(const char* path, int save_mode, const Rect& window) {
     const size_t words = recorded_length > 0 ? static_cast<size_t>(recorded_length) + 2 : 0;
     if (!staged.add(stem + ".pr8", recording_buffer, words * sizeof(int16_t)))
         return cannot_create();
-    return staged.commit() ? 1 : 0;
+    return staged.commit() ? 1 : cannot_create();
 }
