@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # The sanitizer pass: builds the clang tree with AddressSanitizer and UndefinedBehaviorSanitizer
 # (build-fuzz, or $FUZZ_BUILD), runs the logic and program tests in it, then every fuzz target
-# over its committed corpus plus $FUZZ_RUNS (default 20000) new inputs. Any finding fails.
+# over its committed corpus plus $FUZZ_RUNS (default 10000) new inputs, at most $FUZZ_SECONDS
+# (default 60) each, so the pass stays bounded on a slow machine. Any finding fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${FUZZ_BUILD:-build-fuzz}
-runs=${FUZZ_RUNS:-20000}
+runs=${FUZZ_RUNS:-10000}
+seconds=${FUZZ_SECONDS:-60}
 layers=(platform model engine shell)
 targets=()
 for layer in "${layers[@]}"; do targets+=("${layer}_tests"); done
@@ -24,9 +26,9 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 for source in fuzz/*.cpp; do
     target=$(basename "$source" .cpp)
-    echo "== fuzz_$target: corpus and $runs runs"
+    echo "== fuzz_$target: corpus and $runs runs (at most $seconds s)"
     mkdir -p "$scratch/$target"
-    options=(-runs="$runs" -artifact_prefix="$scratch/" -print_final_stats=0)
+    options=(-runs="$runs" -max_total_time="$seconds" -artifact_prefix="$scratch/" -print_final_stats=0)
     [ -f "fuzz/dict/$target.dict" ] && options+=("-dict=fuzz/dict/$target.dict")
     if ! "$build/fuzz/fuzz_$target" "${options[@]}" "$scratch/$target" "fuzz/corpus/$target" \
         >"$scratch/$target.log" 2>&1; then

@@ -17,10 +17,15 @@ void remove_scratch() {
         std::fprintf(stderr, "left %s behind\n", scratch_to_remove);
 }
 
-std::string make_scratch() {
+// Memory-backed when the machine has it: some targets write files on every run.
+std::string scratch_parent() {
     const char* tmp = std::getenv("TMPDIR");
-    std::string pattern =
-        std::string(tmp && *tmp == '/' ? tmp : "/tmp") + "/solvantrix-fuzz-XXXXXX";
+    if (tmp && *tmp == '/') return tmp;
+    return access("/dev/shm", W_OK | X_OK) == 0 ? "/dev/shm" : "/tmp";
+}
+
+std::string make_scratch() {
+    std::string pattern = scratch_parent() + "/solvantrix-fuzz-XXXXXX";
     if (pattern.size() >= sizeof scratch_to_remove || !mkdtemp(pattern.data())) std::abort();
     for (const char* sub : {"/config", "/data", "/runtime"}) mkdir((pattern + sub).c_str(), 0700);
     setenv("XDG_CONFIG_HOME", (pattern + "/config").c_str(), 1);
