@@ -1,15 +1,17 @@
 // Dialogs built from templates, and the one control model that holds every control's state.
 // A dialog is a window of the window table: its procedure receives WM_INITDIALOG, WM_COMMAND
 // (low word the control id, high word the notification), WM_HSCROLL / WM_VSCROLL (lparam the
-// control id of the trackbar or up-down control that moved) and WM_CLOSE, through the same
-// queue as every other window. Notifications follow the user's changes only, never the
-// program's own calls below, and always come after the control holds its new state (the real
-// backend posts them, the headless one sends them while the test's hand acts). A WM_CLOSE
-// the procedure does not handle (returns 0) becomes the command IDCANCEL. The real backend
-// shows the model with FLTK widgets; the headless one only keeps it, and tests drive it with
-// the headless_* functions of platform/headless.h.
+// control id of the trackbar or up-down control that moved), WM_CLOSE, a right click on a
+// control as WM_RBUTTONDOWN_CONTROL and other clicks no control takes as WM_LBUTTONDOWN or
+// WM_RBUTTONDOWN, through the same queue as every other window. Notifications follow the user's
+// changes only, never the program's own calls below, and always come after the control holds its
+// new state (the real backend posts them, the headless one sends them while the test's hand acts).
+// A WM_CLOSE the procedure does not handle (returns 0) becomes the command IDCANCEL. The real
+// backend shows the model with FLTK widgets; the headless one only keeps it, and tests drive it
+// with the headless_* functions of platform/headless.h.
 #pragma once
 
+#include "platform/icon.h"
 #include "platform/win.h"
 #include "platform/window.h"
 
@@ -57,6 +59,7 @@ constexpr unsigned CS_PASSWORD = 0x0040;    // edit shows stars
 constexpr unsigned CS_MULTICOLUMN = 0x0080; // list in columns
 constexpr unsigned CS_MANUAL = 0x0100;      // check box or radio the program checks itself:
                                             // a click only notifies
+constexpr unsigned CS_FIXED_PITCH = 0x0200; // text in a fixed-pitch font (columns of blanks)
 
 struct ControlTemplate {
     int id; // -1 for decorations nobody addresses
@@ -72,7 +75,8 @@ struct DialogTemplate {
     int width, height; // dialog units
     const ControlTemplate* controls;
     int control_count;
-    bool close_box; // the frame offers a close button (sends WM_CLOSE)
+    bool close_box;          // the frame offers a close button (sends WM_CLOSE)
+    bool bare_frame = false; // a sizing border and no caption, as a popup note has
 };
 
 using DlgProc = Lresult (*)(Hwnd dialog, unsigned message, Wparam, Lparam);
@@ -97,8 +101,18 @@ void end_dialog(Hwnd dialog, int result);
 bool is_dialog_message(Hwnd dialog, const Msg& msg);
 // Dialog units to pixels for this dialog's font.
 Rect map_dialog_rect(Hwnd dialog, const Rect& units);
+// The size of a text set on one line in the dialog font, in pixels.
+struct TextExtent {
+    int cx, cy;
+};
+TextExtent measure_text(const char* text);
 
 bool has_dlg_item(Hwnd dialog, int id);
+// Where a control stands on the screen.
+Rect get_dlg_item_rect(Hwnd dialog, int id);
+// A picture instead of the text of a push button, push-like box or static icon; null takes it
+// away. The icon must outlive the dialog.
+void set_dlg_item_icon(Hwnd dialog, int id, const IconImage* icon);
 void set_dlg_item_text(Hwnd dialog, int id, const char* text);
 std::string get_dlg_item_text(Hwnd dialog, int id);
 void enable_dlg_item(Hwnd dialog, int id, bool enabled);

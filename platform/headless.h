@@ -12,6 +12,17 @@ struct Control; // platform/common/control_model.h
 
 void headless_set_screens(const Rect& primary, const Rect& virtual_screen);
 int headless_cursor_count();
+void headless_set_cursor_pos(int x, int y);
+bool headless_wait_cursor_shown();
+// measure_text gives every character this cell.
+constexpr int HEADLESS_CHAR_WIDTH = 7;
+constexpr int HEADLESS_CHAR_HEIGHT = 16;
+
+// The sound file playing in a loop now, or empty.
+const std::string& headless_sound_playing();
+// The answer every following open_document gives (true unless set), and the paths asked for.
+void headless_set_open_document_answer(bool opens);
+const std::vector<std::string>& headless_opened_documents();
 
 struct ShownMessageBox {
     Hwnd owner;

@@ -77,7 +77,8 @@ Window* dialog_window_add(const DialogTemplate& dialog, Hwnd owner, DlgProc proc
     const int y =
         std::max(screen.top, std::min(centre_on.top + (rect_height(centre_on) - height) / 2,
                                       screen.bottom - height));
-    unsigned style = WS_POPUP | WS_CAPTION | (dialog.close_box ? WS_SYSMENU : 0);
+    unsigned style = WS_POPUP | (dialog.bare_frame ? WS_THICKFRAME : WS_CAPTION) |
+                     (dialog.close_box ? WS_SYSMENU : 0);
     Window* window =
         window_table_add(DIALOG_CLASS, dialog.caption, style, x, y, width, height, owner);
     if (!window) return nullptr;

@@ -26,6 +26,7 @@ struct Control {
     int selection = -1;
     int column_width = 0;
     int buddy = -1; // up-down: index of the edit it drives
+    const IconImage* icon = nullptr;
 
     static constexpr int NO_TICKS = -1;
 };

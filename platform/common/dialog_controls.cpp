@@ -74,6 +74,21 @@ bool has_dlg_item(Hwnd dialog, int id) {
     return static_cast<bool>(find(dialog, id));
 }
 
+Rect get_dlg_item_rect(Hwnd dialog, int id) {
+    Found found = find(dialog, id);
+    if (!found) return {};
+    const Rect& r = found.control->rect;
+    const Rect& at = found.dialog->rect;
+    return {at.left + r.left, at.top + r.top, at.left + r.right, at.top + r.bottom};
+}
+
+void set_dlg_item_icon(Hwnd dialog, int id, const IconImage* icon) {
+    if (Found found = find(dialog, id)) {
+        found.control->icon = icon;
+        control_changed(found.dialog, *found.control);
+    }
+}
+
 void set_dlg_item_text(Hwnd dialog, int id, const char* text) {
     Found found = find(dialog, id);
     if (!found) return;

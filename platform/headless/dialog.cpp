@@ -96,6 +96,12 @@ Rect map_dialog_rect(Hwnd, const Rect& units) {
             dialog_units_to_x(units.right), dialog_units_to_y(units.bottom)};
 }
 
+// A fixed cell per character, so that tests can count the lines a text needs.
+TextExtent measure_text(const char* text) {
+    return {static_cast<int>(std::string(text ? text : "").size()) * HEADLESS_CHAR_WIDTH,
+            HEADLESS_CHAR_HEIGHT};
+}
+
 bool headless_click(Hwnd dialog, int id) {
     return user_click(window_table_find(dialog), id, send);
 }

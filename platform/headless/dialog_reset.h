@@ -1,5 +1,6 @@
-// What headless_reset forgets of the dialogs besides their windows.
+// What headless_reset forgets besides the windows.
 #pragma once
 
 void headless_dialogs_reset();
 void headless_file_dialogs_reset();
+void headless_launch_reset();

@@ -6,6 +6,7 @@
 #include "platform/headless/dialog_reset.h"
 #include "platform/headless/gl_surface.h"
 #include "platform/single_instance.h"
+#include "platform/sound.h"
 
 #include <algorithm>
 #include <ctime>
@@ -122,4 +123,6 @@ void headless_reset() {
     window_table_clear();
     headless_dialogs_reset();
     headless_file_dialogs_reset();
+    headless_launch_reset();
+    stop_sound();
 }

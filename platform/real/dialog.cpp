@@ -4,6 +4,7 @@
 #include "platform/common/control_model.h"
 #include "platform/real/backend_window.h"
 #include "platform/real/dialog_window.h"
+#include "platform/real/drawn_boxes.h"
 #include "platform/screen.h"
 
 namespace {
@@ -68,6 +69,11 @@ void end_dialog(Hwnd dialog, int result) {
         show_window(window, SW_HIDE);
     else
         destroy_window(window);
+}
+
+TextExtent measure_text(const char* text) {
+    const TextSize size = dialog_text_size(text ? text : "");
+    return {size.width, size.height};
 }
 
 Rect map_dialog_rect(Hwnd, const Rect& units) {

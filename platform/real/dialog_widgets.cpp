@@ -87,9 +87,9 @@ void spin_pressed(Fl_Widget* widget, void* step) {
 }
 
 // An edit that steps its up-down control with the arrow keys.
-class EditField : public Fl_Input {
+template <class Input> class EditField : public Input {
   public:
-    using Fl_Input::Fl_Input;
+    using Input::Input;
     int handle(int event) override {
         if (event == FL_KEYBOARD && (Fl::event_key() == FL_Up || Fl::event_key() == FL_Down)) {
             WidgetControl at = control_of(this);
@@ -99,7 +99,7 @@ class EditField : public Fl_Input {
                     return 1;
                 }
         }
-        return Fl_Input::handle(event);
+        return Input::handle(event);
     }
 };
 
@@ -179,14 +179,14 @@ Fl_Widget* make_widget(const Control& control) {
     switch (control.kind) {
     case CTL_BUTTON:
     case CTL_DEFBUTTON: {
-        auto* button = new Fl_Button(x, y, w, h);
+        auto* button = new PictureButton(x, y, w, h);
         button->callback(button_pressed);
         if (control.kind == CTL_DEFBUTTON)
             button->color(fl_color_average(ACCENT, FL_BACKGROUND_COLOR, 0.35f));
         return button;
     }
     case CTL_PUSHLIKE: {
-        auto* button = new Fl_Button(x, y, w, h);
+        auto* button = new PictureButton(x, y, w, h);
         button->type(FL_TOGGLE_BUTTON);
         button->selection_color(fl_color_average(ACCENT, FL_BACKGROUND_COLOR, 0.6f));
         button->callback(button_pressed);
@@ -219,7 +219,9 @@ Fl_Widget* make_widget(const Control& control) {
         return new IconBox(x, y, w, h, control.text);
     }
     case CTL_EDIT: {
-        auto* edit = new EditField(x, y, w, h);
+        Fl_Input* edit = control.style & CS_RIGHT
+                             ? new EditField<RightAlignedInput>(x, y, w, h)
+                             : static_cast<Fl_Input*>(new EditField<Fl_Input>(x, y, w, h));
         if (control.style & CS_PASSWORD) edit->type(FL_SECRET_INPUT);
         edit->when(FL_WHEN_CHANGED);
         edit->callback(text_edited);
@@ -290,6 +292,7 @@ Fl_Widget* make_control_widget(const Control& control, int index) {
     if (!widget) return nullptr;
     widget->user_data(reinterpret_cast<void*>(static_cast<intptr_t>(index)));
     widget->labelsize(TEXT_SIZE);
+    if (control.style & CS_FIXED_PITCH) widget->labelfont(FL_COURIER);
     if (auto* input = dynamic_cast<Fl_Input*>(widget)) input->textsize(TEXT_SIZE);
     if (auto* menu = dynamic_cast<Fl_Choice*>(widget)) menu->textsize(TEXT_SIZE);
     if (auto* list = dynamic_cast<Fl_Browser*>(widget)) list->textsize(TEXT_SIZE);
@@ -301,7 +304,14 @@ void show_control(DialogWindow* window, const Control& control) {
     const int index = control_index(*window->window->dialog, control);
     Fl_Widget* widget = window->widgets[index];
     if (!widget) return;
-    if (shows_text_as_label(control.kind)) {
+    auto* picture = dynamic_cast<PictureButton*>(widget);
+    if (picture) picture->icon = control.icon;
+    if (auto* icon_box = dynamic_cast<IconBox*>(widget)) icon_box->icon = control.icon;
+    if (picture && control.icon) {
+        // The picture stands for the text, which the pointer still reveals.
+        widget->copy_label("");
+        widget->copy_tooltip(control.text.c_str());
+    } else if (shows_text_as_label(control.kind)) {
         const bool is_button = control.kind != CTL_LABEL && control.kind != CTL_GROUPBOX;
         widget->copy_label(literal_label(control.text, is_button).c_str());
     }

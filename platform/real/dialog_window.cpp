@@ -82,6 +82,10 @@ void take_focus_from_fltk(DialogWindow* window) {
             model.focus = static_cast<int>(i);
 }
 
+Lparam event_position() {
+    return make_lparam(static_cast<unsigned>(Fl::event_x()), static_cast<unsigned>(Fl::event_y()));
+}
+
 } // namespace
 
 DialogWindow::DialogWindow(Window* window, const Rect& rect)
@@ -95,10 +99,17 @@ int DialogWindow::handle(int event) {
     if (event == FL_PUSH && Fl::event_button() == FL_RIGHT_MOUSE && window && window->dialog) {
         if (const Control* control = control_at(*window->dialog, Fl::event_x(), Fl::event_y()))
             user_right_click(window, control->id, post);
+        else
+            post(window, WM_RBUTTONDOWN, 0, event_position());
         return 1;
     }
     const int used = Fl_Double_Window::handle(event);
     if (used || !window || !window->dialog) return used;
+    // A click on the window itself or on static text, which no widget takes.
+    if (event == FL_PUSH && Fl::event_button() == FL_LEFT_MOUSE) {
+        post(window, WM_LBUTTONDOWN, 0, event_position());
+        return 1;
+    }
     if (event != FL_KEYBOARD && event != FL_SHORTCUT) return used;
     switch (Fl::event_key()) {
     case FL_Enter:
@@ -112,6 +123,11 @@ int DialogWindow::handle(int event) {
     default:
         return used;
     }
+}
+
+void DialogWindow::resize(int x, int y, int width, int height) {
+    Fl_Double_Window::resize(x, y, width, height);
+    if (window) window_table_move(window, x, y, width, height);
 }
 
 void dialog_window_detach(DialogWindow* dialog) {
@@ -136,6 +152,7 @@ void build_dialog_window(Window* dialog, bool modal) {
     // Fixed children: the program sizes the window (the control window shows a part of it).
     window->resizable(nullptr);
     window->border((dialog->style & WS_CAPTION) != 0);
+    if (!(dialog->style & WS_CAPTION)) window->box(FL_BORDER_BOX); // its own edge
     if (modal) window->set_modal();
     for (const Control& control : controls) show_control(window, control);
 }

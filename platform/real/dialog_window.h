@@ -17,6 +17,9 @@ class DialogWindow : public Fl_Double_Window {
     std::vector<Fl_Widget*> widgets;
 
     int handle(int event) override;
+    // The user or the window manager moved it: the record follows, so that the program
+    // reads the place the user chose.
+    void resize(int x, int y, int width, int height) override;
 };
 
 // Builds the FLTK window and the widgets of a dialog that is in the table with its model.

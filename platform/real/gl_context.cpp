@@ -1,6 +1,7 @@
 // The GL context of a window is the one its Fl_Gl_Window keeps.
 #include "platform/gl_context.h"
 #include "platform/common/window_table.h"
+#include "platform/hosted.h"
 #include "platform/real/backend_window.h"
 #include "platform/real/glx_context.h"
 
@@ -46,6 +47,8 @@ void gl_delete_context(Hwnd hwnd) {
 }
 
 void gl_swap_buffers(Hwnd hwnd) {
+    // A host's window has no FLTK window; its own surface presents the frame.
+    if (hosted_swap_buffers(hwnd)) return;
     BackendWindow* backend = backend_of(hwnd);
     if (backend && backend->context_wanted && backend->fl->shown()) backend->fl->swap_buffers();
 }

@@ -7,11 +7,13 @@
 namespace {
 int cursor_count;
 bool saver_running;
+bool waiting;
 
 void apply_cursor() {
     // Every top-level window follows the count: hidden below 0, the arrow otherwise.
+    const Fl_Cursor shown = waiting ? FL_CURSOR_WAIT : FL_CURSOR_DEFAULT;
     for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
-        w->cursor(cursor_count < 0 ? FL_CURSOR_NONE : FL_CURSOR_DEFAULT);
+        w->cursor(cursor_count < 0 ? FL_CURSOR_NONE : shown);
 }
 } // namespace
 
@@ -33,6 +35,23 @@ Rect virtual_screen() {
         all.bottom = std::max(all.bottom, y + h);
     }
     return all;
+}
+
+Rect screen_of(const Rect& area) {
+    int x, y, w, h;
+    Fl::screen_xywh(x, y, w, h, area.left, area.top, rect_width(area), rect_height(area));
+    return {x, y, x + w, y + h};
+}
+
+void get_cursor_pos(int* x, int* y) {
+    Fl::get_mouse(*x, *y);
+}
+
+void show_wait_cursor(bool shown) {
+    waiting = shown;
+    apply_cursor();
+    // The cursor must change before the long step starts, not when the loop next runs.
+    Fl::flush();
 }
 
 int show_cursor(bool show) {

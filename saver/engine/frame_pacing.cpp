@@ -4,6 +4,11 @@
 #include "saver/engine/engine_state.h"
 #include "saver/model/settings.h"
 
+uint64_t frame_period_for(uint64_t frequency, int delay) {
+    if (delay == 0) return 0;
+    return frequency / static_cast<uint64_t>(static_cast<int64_t>(delay));
+}
+
 uint64_t pacing_threshold(uint64_t period) {
     return period + period / 32;
 }

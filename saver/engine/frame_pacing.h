@@ -4,6 +4,9 @@
 
 #include <cstdint>
 
+// Counter ticks per frame; 0 (unpaced) when globaldelay is 0.
+uint64_t frame_period_for(uint64_t frequency, int delay);
+
 // Counter ticks that must pass after the previous frame end: 1.03125 frame periods.
 uint64_t pacing_threshold(uint64_t period);
 

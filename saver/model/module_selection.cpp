@@ -7,6 +7,8 @@
 
 void fill_module_lists() {
     refresh_module_list();
+    // Indexes shift whenever the library changes, so the order is built anew over them.
+    rebuild_cycle_order();
     if (!control_window) return;
     for (int id : {ID_MODULE_RAW_FILES, ID_MODULE_FILES, ID_MODULE_SELECTOR})
         list_reset(control_window, id);

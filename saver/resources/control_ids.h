@@ -159,3 +159,35 @@ constexpr int ID_SAVE_NO_STARS = 1012;
 constexpr int ID_SAVE_NARROW = 1059;
 constexpr int ID_SAVE_WIDE = 1060;
 constexpr int ID_SAVE_STATUS = 1194;
+
+// GLOBAL: the Global Settings dialog. Each edit shows the position of the up-down after it.
+constexpr int ID_GLOBAL_DELAY_EDIT = 3004;
+constexpr int ID_GLOBAL_DELAY = 3169;
+constexpr int ID_GLOBAL_AUXRESOLUTION_EDIT = 3005;
+constexpr int ID_GLOBAL_AUXRESOLUTION = 1182;
+constexpr int ID_GLOBAL_BACKRESOLUTION_EDIT = 3106;
+constexpr int ID_GLOBAL_BACKRESOLUTION = 1183;
+constexpr int ID_GLOBAL_BACKRESOLUTION2_EDIT = 3009;
+constexpr int ID_GLOBAL_BACKRESOLUTION2 = 1184;
+constexpr int ID_GLOBAL_BACKRESOLUTION2X_EDIT = 3010;
+constexpr int ID_GLOBAL_BACKRESOLUTION2X = 3185;
+constexpr int ID_GLOBAL_MULTIENABLE = 1010;
+constexpr int ID_GLOBAL_SOUNDENABLE = 1009;
+constexpr int ID_GLOBAL_INCLUDE_ALL = 1007;
+constexpr int ID_GLOBAL_EXCLUDE_ALL = 1008;
+
+// SOURCE: the backdrop selector
+constexpr int ID_SOURCE_FILE_NAME = 3005;
+constexpr int ID_SOURCE_RESHAPE_EDIT = 3015;
+constexpr int ID_SOURCE_RESHAPE = 1185;
+constexpr int ID_SOURCE_BROWSE = 1000;
+inline constexpr RadioButton SOURCE_MODE_BUTTONS[] = {
+    {1091, 0, '0'}, {1093, 1, '1'}, {1101, 2, '2'}, {1102, 3, '3'}, {1103, 4, '4'}};
+inline constexpr RadioGroup SOURCE_MODE_GROUP = radio_group(SOURCE_MODE_BUTTONS);
+
+// ABOUT: the about and help window
+constexpr int ID_ABOUT_READ_ME = 1408;
+constexpr int ID_ABOUT_ICON = 1409;
+
+// HELPTEXT1: the help popup
+constexpr int ID_HELP_POPUP_TEXT = 100;

@@ -24,6 +24,7 @@
 namespace {
 
 void place_after_load(Hwnd hwnd) {
+    if (run_mode == RUN_HOSTED) return; // the host places its window
     read_saved_rect();
     if (run_mode == RUN_SCREEN_SAVER) {
         cover_screen(hwnd);

@@ -17,7 +17,8 @@ Rect covered_screen() {
 }
 
 void cover_screen(Hwnd hwnd) {
-    const Rect screen = covered_screen();
+    // One monitor: the one the user sees the window on, which need not be the primary.
+    const Rect screen = multienable == 1 ? virtual_screen() : screen_of(get_window_rect(hwnd));
     set_window_pos(hwnd, HWND_TOP, screen.left, screen.top, rect_width(screen), rect_height(screen),
                    SWP_NOZORDER | SWP_SHOWWINDOW);
 }

@@ -5,7 +5,8 @@
 
 // The primary screen, or the whole virtual screen when `multienable` is 1.
 Rect covered_screen();
-// Moves and sizes the window over the covered screen and shows it.
+// Moves and sizes the window over the whole virtual screen when `multienable` is 1, else over
+// the monitor that holds it, and shows it.
 void cover_screen(Hwnd hwnd);
 // Moves and sizes the window to the saved framed rectangle and shows it.
 void restore_saved_rect(Hwnd hwnd);

@@ -4,7 +4,14 @@
 
 #include "platform/win.h"
 
-enum RunMode { RUN_INTERACTIVE = 0, RUN_SCREEN_SAVER = 1, RUN_REFUSED = 2, RUN_PASSWORD = 3 };
+// Hosted: the screen saver drawing into a window that a screen-saver host made and owns.
+enum RunMode {
+    RUN_INTERACTIVE = 0,
+    RUN_SCREEN_SAVER = 1,
+    RUN_REFUSED = 2,
+    RUN_PASSWORD = 3,
+    RUN_HOSTED = 4
+};
 constexpr const char* WINDOW_CLASS = "SOLVANTRIX";
 
 extern int run_mode;

@@ -5,6 +5,8 @@
 #include "saver/model/model_state.h"
 #include "saver/shell/shell_state.h"
 #include "saver/shell/window_handlers.h"
+#include "saver/ui/about_window.h"
+#include "saver/ui/backdrop_selector.h"
 #include "saver/ui/save_dialog.h"
 
 #include "platform/window.h"
@@ -45,6 +47,12 @@ void on_command(Hwnd hwnd, int id) {
         break;
     case CMD_TO_INTERACTIVE:
         turn_into_interactive(hwnd);
+        break;
+    case CMD_ABOUT:
+        open_about_window(hwnd);
+        break;
+    case CMD_BACKDROP_SELECTOR:
+        open_backdrop_selector(hwnd);
         break;
     default:
         break;

@@ -7,6 +7,7 @@
 #include "platform/sound.h"
 #include "platform/window.h"
 #include "saver/engine/engine_state.h"
+#include "saver/engine/frame_pacing.h"
 #include "saver/engine/gl_state.h"
 #include "saver/engine/random.h"
 #include "saver/engine/tables.h"
@@ -18,11 +19,6 @@
 #include "saver/shell/starfield_window.h"
 
 #include <string>
-
-uint64_t frame_period_for(uint64_t frequency, int delay) {
-    if (delay == 0) return 0;
-    return frequency / static_cast<uint64_t>(static_cast<int64_t>(delay));
-}
 
 namespace {
 
@@ -45,16 +41,19 @@ Hwnd create_run_mode_window() {
 
 } // namespace
 
-bool start_up(int show_command) {
-    read_global_settings();
-    if (soundenable != 0) play_sound_loop(sound);
-
+void prepare_clock_and_tables() {
     seed_random(static_cast<uint32_t>(system_time_as_file_time()));
     counter_frequency = query_performance_frequency();
     if (counter_frequency == 0) counter_frequency = NO_COUNTER_FREQUENCY;
     frame_period = frame_period_for(counter_frequency, globaldelay);
     build_sine_table();
     build_offset_tables();
+}
+
+bool start_up(int show_command) {
+    read_global_settings();
+    if (soundenable != 0) play_sound_loop(sound);
+    prepare_clock_and_tables();
 
     starfield_window = create_run_mode_window();
     // The password dialogs of this mode need no message loop; the program ends after them.

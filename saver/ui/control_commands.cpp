@@ -9,6 +9,7 @@
 #include "saver/model/view.h"
 #include "saver/resources/control_ids.h"
 #include "saver/ui/control_window.h"
+#include "saver/ui/global_settings.h"
 #include "saver/ui/module_selector.h"
 #include "saver/ui/ui_state.h"
 
@@ -182,6 +183,9 @@ bool acting_button(Hwnd dialog, int id) {
         return true;
     case ID_EXPAND:
         toggle_size(dialog);
+        return true;
+    case ID_GLOBAL_SETTINGS:
+        open_global_settings();
         return true;
     default:
         return false;

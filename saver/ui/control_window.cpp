@@ -5,10 +5,11 @@
 #include "platform/profile.h"
 #include "saver/engine/engine_state.h"
 #include "saver/model/model_state.h"
-#include "saver/model/module_library.h"
 #include "saver/model/settings.h"
 #include "saver/resources/control_ids.h"
+#include "saver/resources/icons.h"
 #include "saver/resources/status_template.h"
+#include "saver/ui/help_popup.h"
 #include "saver/ui/module_selector.h"
 #include "saver/ui/ui_state.h"
 
@@ -86,10 +87,12 @@ void initialise(Hwnd dialog) {
     set_slider_ranges(dialog);
     // The thrust starts at rest until the module's first View sets it.
     set_sliders_from_live_values(0);
+    set_dlg_item_icon(dialog, ID_HELP, &ICON_HELP);
+    set_dlg_item_icon(dialog, ID_SETUP, &ICON_SETUP);
     set_dlg_item_text(dialog, ID_EXPAND, "O");
     set_dlg_item_focus(dialog, ID_TRACK1);
     projection_dirty = 1;
-    rebuild_cycle_order();
+    // The module selector built the lists and, with them, the cycle order.
     read_back_controls();
 }
 
@@ -126,6 +129,9 @@ Lresult control_window_proc(Hwnd dialog, unsigned message, Wparam wparam, Lparam
     case WM_HSCROLL:
     case WM_VSCROLL:
         read_back_controls();
+        return 1;
+    case WM_RBUTTONDOWN_CONTROL:
+        show_control_help(static_cast<int>(wparam));
         return 1;
     case WM_CLOSE:
         // There is no close box; only Enter or the owner's end closes the window.

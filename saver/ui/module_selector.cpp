@@ -23,6 +23,7 @@ void select_module(Hwnd dialog) {
     const std::string path = module_library() + module_files[static_cast<size_t>(index)];
     write_private_profile_string("data", "module", path.c_str(), SETTINGS_FILE);
     write_private_profile_string("data", "modsel", std::to_string(index).c_str(), SETTINGS_FILE);
+    write_private_profile_string(nullptr, nullptr, nullptr, SETTINGS_FILE);
     show_selected_module(index);
     load_module_from_settings = 1;
     post_message(control_window_owner, WM_COMMAND, CMD_LOAD_MODULE, 0);

@@ -8,6 +8,7 @@
 #include "saver/model/module_files.h"
 #include "saver/model/module_library.h"
 #include "saver/resources/control_ids.h"
+#include "saver/resources/icons.h"
 #include "saver/resources/savertype_template.h"
 #include "saver/ui/ui_state.h"
 
@@ -29,6 +30,8 @@ void fill(Hwnd dialog) {
         list_add_string(dialog, ID_SAVE_LIST, module_display_name(static_cast<int>(i)).c_str());
     if (selected_module >= 0 && selected_module < static_cast<int>(module_files.size()))
         set_dlg_item_text(dialog, ID_SAVE_NAME, module_display_name(selected_module).c_str());
+    set_dlg_item_icon(dialog, ID_SAVE_NARROW, &ICON_NARROW_COLUMNS);
+    set_dlg_item_icon(dialog, ID_SAVE_WIDE, &ICON_WIDE_COLUMNS);
     list_set_column_width(dialog, ID_SAVE_LIST, 225);
 }
 

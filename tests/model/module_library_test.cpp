@@ -1,6 +1,7 @@
 #include "platform/profile.h"
 #include "saver/model/model_state.h"
 #include "saver/model/module_library.h"
+#include "saver/model/module_selection.h"
 #include "saver/model/settings.h"
 #include "tests/support/test_env.h"
 
@@ -36,6 +37,21 @@ TEST_F(ModuleLibrary, ListsModuleFilesSortedByNameIgnoringCase) {
     refresh_module_list();
     ASSERT_EQ(module_files, (std::vector<std::string>{"demo.sv", "Galaxy-2.sv", "snow-2.sv"}));
     EXPECT_EQ(module_display_name(1), "Galaxy-2");
+}
+
+// A module saved under a new name shifts the indexes after it; cycling must not follow the
+// old ones onto an excluded module.
+TEST_F(ModuleLibrary, NewListsGetANewCycleOrder) {
+    add("a.sv");
+    add("c.sv");
+    fill_module_lists();
+    set_module_included("c.sv", true);
+    rebuild_cycle_order();
+    EXPECT_EQ(next_module, (std::vector<int>{1, 1}));
+    add("b.sv");
+    fill_module_lists();
+    EXPECT_EQ(next_module, (std::vector<int>{2, 2, 2}));
+    EXPECT_EQ(first_included_module, 2);
 }
 
 TEST_F(ModuleLibrary, CycleOrderFollowsTheIncludedModules) {

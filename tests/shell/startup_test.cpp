@@ -3,6 +3,7 @@
 #include "platform/window.h"
 #include "saver/engine/commands.h"
 #include "saver/engine/engine_state.h"
+#include "saver/engine/frame_pacing.h"
 #include "saver/engine/random.h"
 #include "saver/engine/tables.h"
 #include "saver/model/model_state.h"

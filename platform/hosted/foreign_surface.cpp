@@ -1,0 +1,153 @@
+#include "platform/hosted/foreign_surface.h"
+
+#include <GL/glx.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <cstdio>
+#include <cstdlib>
+
+struct ForeignSurface {
+    Display* display;
+    ::Window window;
+    GLXContext context;
+    bool double_buffered;
+    int width, height;
+};
+
+namespace {
+
+// The host may destroy its window at any moment; the requests still under way then fail.
+// Xlib's own handler would end the program with a non-zero code, so errors are only noted.
+XID failed_resource;
+bool failed;
+
+int note_x_error(Display*, XErrorEvent* event) {
+    failed = true;
+    failed_resource = event->resourceid;
+    return 0;
+}
+
+std::string window_name(unsigned long id) {
+    char text[32];
+    std::snprintf(text, sizeof text, "0x%lx", id);
+    return text;
+}
+
+bool fail(std::string* error, const std::string& text) {
+    *error = text;
+    return false;
+}
+
+// The host chose the window's visual; a context for any other visual could not draw into it.
+bool make_context(ForeignSurface* surface, const XWindowAttributes& attributes,
+                  std::string* error) {
+    Display* display = surface->display;
+    int error_base = 0, event_base = 0;
+    if (!glXQueryExtension(display, &error_base, &event_base))
+        return fail(error, "the X display offers no OpenGL (GLX)");
+    XVisualInfo wanted{};
+    wanted.visualid = XVisualIDFromVisual(attributes.visual);
+    wanted.screen = XScreenNumberOfScreen(attributes.screen);
+    int count = 0;
+    XVisualInfo* visual = XGetVisualInfo(display, VisualIDMask | VisualScreenMask, &wanted, &count);
+    if (!visual) return fail(error, "the window's visual is unknown to the X display");
+    int use_gl = 0, rgba = 0, double_buffered = 0;
+    glXGetConfig(display, visual, GLX_USE_GL, &use_gl);
+    glXGetConfig(display, visual, GLX_RGBA, &rgba);
+    glXGetConfig(display, visual, GLX_DOUBLEBUFFER, &double_buffered);
+    if (use_gl && rgba) {
+        surface->context = glXCreateContext(display, visual, nullptr, True);
+        if (!surface->context) surface->context = glXCreateContext(display, visual, nullptr, False);
+    }
+    XFree(visual);
+    char visual_id[32];
+    std::snprintf(visual_id, sizeof visual_id, "0x%lx", wanted.visualid);
+    if (!use_gl || !rgba)
+        return fail(error, std::string("the window's visual ") + visual_id +
+                               " cannot draw OpenGL in RGB colour");
+    if (!surface->context)
+        return fail(error, std::string("no OpenGL context for the window's visual ") + visual_id);
+    surface->double_buffered = double_buffered != 0;
+    return true;
+}
+
+} // namespace
+
+ForeignSurface* foreign_surface_open(unsigned long window_id, std::string* error) {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        const char* name = std::getenv("DISPLAY");
+        *error = std::string("cannot open the X display \"") + (name ? name : "") + "\"";
+        return nullptr;
+    }
+    XSetErrorHandler(note_x_error);
+    auto* surface = new ForeignSurface{display, 0, nullptr, false, 0, 0};
+    surface->window = window_id == 0 ? DefaultRootWindow(display) : window_id;
+
+    XWindowAttributes attributes{};
+    failed = false;
+    bool ok = XGetWindowAttributes(display, surface->window, &attributes) != 0 && !failed;
+    if (!ok) *error = "no window " + window_name(surface->window) + " on the X display";
+    ok = ok && make_context(surface, attributes, error);
+    if (ok) {
+        // Size changes and the window's end; the host keeps the input to itself.
+        XSelectInput(display, surface->window, StructureNotifyMask);
+        ok = glXMakeCurrent(display, surface->window, surface->context);
+        XSync(display, False);
+        if (!ok || failed) {
+            ok = false;
+            *error = "cannot draw OpenGL into window " + window_name(surface->window);
+        }
+    }
+    if (!ok) {
+        foreign_surface_close(surface);
+        return nullptr;
+    }
+    surface->width = attributes.width;
+    surface->height = attributes.height;
+    return surface;
+}
+
+void foreign_surface_size(const ForeignSurface* surface, int* width, int* height) {
+    *width = surface->width;
+    *height = surface->height;
+}
+
+SurfaceNews foreign_surface_poll(ForeignSurface* surface) {
+    SurfaceNews news;
+    while (XPending(surface->display) > 0) {
+        XEvent event;
+        XNextEvent(surface->display, &event);
+        if (event.type == DestroyNotify && event.xdestroywindow.window == surface->window)
+            news.destroyed = true;
+        if (event.type == ConfigureNotify && event.xconfigure.window == surface->window &&
+            (event.xconfigure.width != surface->width ||
+             event.xconfigure.height != surface->height)) {
+            surface->width = event.xconfigure.width;
+            surface->height = event.xconfigure.height;
+            news.resized = true;
+        }
+    }
+    // A request on a window that is gone fails before, or instead of, the destroy notice.
+    if (failed && failed_resource == surface->window) news.destroyed = true;
+    news.width = surface->width;
+    news.height = surface->height;
+    return news;
+}
+
+void foreign_surface_swap(ForeignSurface* surface) {
+    if (surface->double_buffered)
+        glXSwapBuffers(surface->display, surface->window);
+    else
+        glFlush();
+}
+
+void foreign_surface_close(ForeignSurface* surface) {
+    if (!surface) return;
+    if (surface->context) {
+        glXMakeCurrent(surface->display, None, nullptr);
+        glXDestroyContext(surface->display, surface->context);
+    }
+    XCloseDisplay(surface->display);
+    delete surface;
+}
