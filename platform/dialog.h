@@ -37,7 +37,7 @@ enum ControlKind {
     CTL_RADIO,     // automatic radio button; a group runs until the next CS_GROUP_START
     CTL_GROUPBOX,  // frame with a caption
     CTL_LABEL,     // static text
-    CTL_ICON,      // static picture named by text
+    CTL_ICON,      // static picture named by text (platform/picture.h)
     CTL_EDIT,      // single-line edit; EN_CHANGE
     CTL_TRACKBAR,  // slider; WM_HSCROLL or WM_VSCROLL with the id
     CTL_UPDOWN,    // spin buttons on the edit before it, which shows the position as an
@@ -60,6 +60,7 @@ constexpr unsigned CS_MULTICOLUMN = 0x0080; // list in columns
 constexpr unsigned CS_MANUAL = 0x0100;      // check box or radio the program checks itself:
                                             // a click only notifies
 constexpr unsigned CS_FIXED_PITCH = 0x0200; // text in a fixed-pitch font (columns of blanks)
+constexpr unsigned CS_SUNKEN = 0x0400;      // static text in a sunken frame
 
 struct ControlTemplate {
     int id; // -1 for decorations nobody addresses
@@ -77,6 +78,7 @@ struct DialogTemplate {
     int control_count;
     bool close_box;          // the frame offers a close button (sends WM_CLOSE)
     bool bare_frame = false; // a sizing border and no caption, as a popup note has
+    int text_size = 0;       // pixel height of the dialog's text; 0 for the platform's own
 };
 
 using DlgProc = Lresult (*)(Hwnd dialog, unsigned message, Wparam, Lparam);

@@ -11,6 +11,7 @@
 struct Control; // platform/common/control_model.h
 
 void headless_set_screens(const Rect& primary, const Rect& virtual_screen);
+void headless_set_screen_dpi(int dpi); // 96 unless set
 int headless_cursor_count();
 void headless_set_cursor_pos(int x, int y);
 bool headless_wait_cursor_shown();

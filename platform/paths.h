@@ -5,6 +5,8 @@
 
 // $XDG_CONFIG_HOME/solvantrix (default ~/.config/solvantrix), created on demand, no final "/".
 std::string windows_directory();
+// $HOME (else the user's entry in the password database), no final "/".
+std::string home_directory();
 // $XDG_DATA_HOME (default ~/.local/share), no final "/".
 std::string program_files_dir();
 // The directory of the running program, no final "/"; empty when it cannot be found.

@@ -27,3 +27,7 @@ unsigned get_private_profile_section(const char* section, char* buffer, unsigned
 
 // True when the file has a section of this name, also one without keys.
 bool private_profile_section_exists(const char* section, const char* file);
+
+// Makes the file readable and writable by its owner alone (mode 0600), creating it empty when
+// it does not exist; every later write keeps that mode. False when that cannot be done.
+bool restrict_private_profile(const char* file);

@@ -5,6 +5,8 @@
 
 Rect primary_screen(); // at 0, 0
 Rect virtual_screen(); // union of all monitors; its origin may be negative
+// Horizontal dots per inch of the primary screen.
+int screen_dpi();
 // The monitor that holds most of the rectangle (the primary one when none does).
 Rect screen_of(const Rect& area);
 // The mouse pointer on the screen.

@@ -88,6 +88,7 @@ constexpr unsigned VK_UP = 0x26;
 constexpr unsigned VK_DOWN = 0x28;
 constexpr unsigned VK_F1 = 0x70;
 constexpr unsigned VK_F7 = 0x76;
+constexpr unsigned VK_UNNAMED = 0xFF; // a key that has no code of its own
 
 // Mouse positions travel in the low and high 16 bits of lparam
 inline Lparam make_lparam(unsigned low, unsigned high) {

@@ -33,9 +33,15 @@ Lresult dispatch_message(const Msg& msg) {
     return send_message(msg.hwnd, msg.message, msg.wparam, msg.lparam);
 }
 
+// Dialogs are drawn by their controls; only the program's own windows paint, so a program
+// that shows nothing but dialogs waits for its messages instead of spinning.
+bool paintable(const Window* window) {
+    return window->visible && !window->iconic && !window->dialog;
+}
+
 bool message_queue_has_paintable_window() {
     for (Window* window : window_table_all())
-        if (window->visible && !window->iconic) return true;
+        if (paintable(window)) return true;
     return false;
 }
 
@@ -44,7 +50,7 @@ bool take_paint(Msg* msg) {
     const auto& windows = window_table_all();
     for (size_t tried = 0; tried < windows.size(); ++tried) {
         Window* window = windows[(next_paint + tried) % windows.size()];
-        if (window->visible && !window->iconic) {
+        if (paintable(window)) {
             next_paint = (next_paint + tried + 1) % windows.size();
             *msg = {window, WM_PAINT, 0, 0};
             return true;

@@ -13,6 +13,8 @@ std::string without_final_slashes(std::string path) {
     return path;
 }
 
+} // namespace
+
 std::string home_directory() {
     const char* home = std::getenv("HOME");
     if (home && *home) return without_final_slashes(home);
@@ -21,6 +23,8 @@ std::string home_directory() {
     }
     return "/tmp";
 }
+
+namespace {
 
 // The XDG base directory rules: an unset, empty or relative value falls back to the default.
 std::string xdg_directory(const char* variable, const char* default_below_home) {

@@ -174,3 +174,9 @@ bool private_profile_section_exists(const char* section, const char* file) {
     const auto ini = load_profile(path_of(file), &status);
     return ini_find_section(*ini, trim_blanks(section)) != nullptr;
 }
+
+bool restrict_private_profile(const char* file) {
+    if (!usable_name(file)) return false;
+    std::lock_guard<std::mutex> hold(store_lock);
+    return restrict_profile_file(path_of(file));
+}

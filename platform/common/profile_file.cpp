@@ -187,3 +187,12 @@ bool flush_profile(const std::string& path) {
     }
     return ok;
 }
+
+bool restrict_profile_file(const std::string& path) {
+    const std::string target = replacement_target(path);
+    const int fd = open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    bool ok = fchmod(fd, 0600) == 0;
+    ok = close(fd) == 0 && ok;
+    return ok;
+}

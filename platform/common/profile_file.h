@@ -23,3 +23,5 @@ std::shared_ptr<const IniText> load_profile(const std::string& path, ProfileLoad
 bool store_profile(const std::string& path, std::string bytes);
 // Makes the file's last writes durable on the disk. True when there is nothing to flush.
 bool flush_profile(const std::string& path);
+// Gives the file (created empty when absent) mode 0600.
+bool restrict_profile_file(const std::string& path);

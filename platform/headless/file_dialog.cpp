@@ -33,8 +33,9 @@ bool get_open_file_name(Hwnd owner, const char* filter_label, const char* patter
     return answer(chosen);
 }
 
-bool browse_for_folder(Hwnd owner, const char* title, std::string* chosen) {
-    calls.push_back({owner, true, text(title), "", "", ""});
+bool browse_for_folder(Hwnd owner, const char* title, std::string* chosen,
+                       const char* initial_directory) {
+    calls.push_back({owner, true, text(title), "", text(initial_directory), ""});
     return answer(chosen);
 }
 

@@ -7,8 +7,17 @@ Rect whole{0, 0, 1280, 720};
 int cursor_count;
 int cursor_x, cursor_y;
 bool saver_running;
+int dpi = 96;
 bool waiting;
 } // namespace
+
+void headless_set_screen_dpi(int dots_per_inch) {
+    dpi = dots_per_inch;
+}
+
+int screen_dpi() {
+    return dpi;
+}
 
 void headless_set_screens(const Rect& primary_screen, const Rect& virtual_screen) {
     primary = primary_screen;

@@ -210,6 +210,11 @@ Fl_Widget* make_widget(const Control& control) {
     case CTL_LABEL: {
         // FLTK keeps 3 pixels clear on each side of an inside label; static text uses its
         // whole rectangle.
+        if (control.style & CS_SUNKEN) {
+            auto* framed = new Fl_Box(FL_DOWN_BOX, x, y, w, h, nullptr);
+            framed->align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT | FL_ALIGN_WRAP | FL_ALIGN_CLIP);
+            return framed;
+        }
         auto* label = new Fl_Box(x - 3, y, w + 6, h);
         label->align(FL_ALIGN_INSIDE | FL_ALIGN_TOP | FL_ALIGN_WRAP | FL_ALIGN_CLIP |
                      (control.style & CS_RIGHT ? FL_ALIGN_RIGHT : FL_ALIGN_LEFT));
@@ -287,15 +292,16 @@ std::string literal_label(const std::string& text, bool shortcut_markup) {
     return shown;
 }
 
-Fl_Widget* make_control_widget(const Control& control, int index) {
+Fl_Widget* make_control_widget(const Control& control, int index, int text_size) {
     Fl_Widget* widget = make_widget(control);
     if (!widget) return nullptr;
+    const int size = text_size > 0 ? text_size : TEXT_SIZE;
     widget->user_data(reinterpret_cast<void*>(static_cast<intptr_t>(index)));
-    widget->labelsize(TEXT_SIZE);
+    widget->labelsize(size);
     if (control.style & CS_FIXED_PITCH) widget->labelfont(FL_COURIER);
-    if (auto* input = dynamic_cast<Fl_Input*>(widget)) input->textsize(TEXT_SIZE);
-    if (auto* menu = dynamic_cast<Fl_Choice*>(widget)) menu->textsize(TEXT_SIZE);
-    if (auto* list = dynamic_cast<Fl_Browser*>(widget)) list->textsize(TEXT_SIZE);
+    if (auto* input = dynamic_cast<Fl_Input*>(widget)) input->textsize(size);
+    if (auto* menu = dynamic_cast<Fl_Choice*>(widget)) menu->textsize(size);
+    if (auto* list = dynamic_cast<Fl_Browser*>(widget)) list->textsize(size);
     return widget;
 }
 

@@ -146,7 +146,8 @@ void build_dialog_window(Window* dialog, bool modal) {
     window->copy_label(dialog->title.c_str());
     const auto& controls = dialog->dialog->controls;
     for (size_t i = 0; i < controls.size(); ++i)
-        window->widgets.push_back(make_control_widget(controls[i], static_cast<int>(i)));
+        window->widgets.push_back(make_control_widget(controls[i], static_cast<int>(i),
+                                                      dialog->dialog->source->text_size));
     window->end();
     Fl_Group::current(open_group);
     // Fixed children: the program sizes the window (the control window shows a part of it).

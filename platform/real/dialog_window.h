@@ -34,8 +34,9 @@ WidgetControl control_of(Fl_Widget* widget);
 
 // Shows the model's state of a control in its widget.
 void show_control(DialogWindow* window, const Control& control);
-// The widget of one control kind, placed on the current group, with its callback set.
-Fl_Widget* make_control_widget(const Control& control, int index);
+// The widget of one control kind, placed on the current group, with its callback set;
+// text_size 0 takes the platform's own size.
+Fl_Widget* make_control_widget(const Control& control, int index, int text_size);
 // The text as FLTK draws it literally: '@' is markup in every label, '&' in the labels of
 // buttons and menu entries.
 std::string literal_label(const std::string& text, bool shortcut_markup);

@@ -1,4 +1,5 @@
 #include "platform/real/drawn_boxes.h"
+#include "platform/picture.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Group.H>
@@ -92,6 +93,14 @@ int RightAlignedInput::handle(int event) {
 void IconBox::draw() {
     if (icon) {
         draw_icon(*icon, x(), y(), w(), h());
+        return;
+    }
+    if (const Picture* picture = find_picture(name)) {
+        // Painted for this box's size; a picture of another size is cut or left short.
+        const int w_shown = std::min(w(), picture->width), h_shown = std::min(h(), picture->height);
+        if (w_shown > 0 && h_shown > 0 &&
+            picture->rgb.size() >= static_cast<size_t>(picture->width) * picture->height * 3)
+            fl_draw_image(picture->rgb.data(), x(), y(), w_shown, h_shown, 3, picture->width * 3);
         return;
     }
     const int size = std::min(w(), h()) - 2;

@@ -27,8 +27,10 @@ bool get_open_file_name(Hwnd, const char* filter_label, const char* pattern,
     return run(chooser, chosen);
 }
 
-bool browse_for_folder(Hwnd, const char* title, std::string* chosen) {
+bool browse_for_folder(Hwnd, const char* title, std::string* chosen,
+                       const char* initial_directory) {
     Fl_Native_File_Chooser chooser(Fl_Native_File_Chooser::BROWSE_DIRECTORY);
     chooser.title(title);
+    if (initial_directory && *initial_directory) chooser.directory(initial_directory);
     return run(chooser, chosen);
 }

@@ -37,45 +37,77 @@ SaverGlWindow::SaverGlWindow(Window* window, int x, int y, int width, int height
     end();
 }
 
+namespace {
+
+struct KeyCode {
+    int fltk;
+    unsigned vk;
+};
+
+// The keys with a code of their own; printable keys and the numbered ranges are computed.
+constexpr KeyCode NAMED_KEYS[] = {
+    {FL_BackSpace, 0x08},
+    {FL_Tab, 0x09},
+    {FL_Enter, 0x0D},
+    {FL_KP_Enter, 0x0D},
+    {FL_Shift_L, 0x10},
+    {FL_Shift_R, 0x10},
+    {FL_Control_L, 0x11},
+    {FL_Control_R, 0x11},
+    {FL_Alt_L, 0x12},
+    {FL_Alt_R, 0x12},
+    {FL_Pause, 0x13},
+    {FL_Caps_Lock, 0x14},
+    {FL_Escape, VK_ESCAPE},
+    {FL_Page_Up, 0x21},
+    {FL_Page_Down, 0x22},
+    {FL_End, 0x23},
+    {FL_Home, 0x24},
+    {FL_Left, 0x25},
+    {FL_Up, VK_UP},
+    {FL_Right, 0x27},
+    {FL_Down, VK_DOWN},
+    {FL_Print, 0x2C},
+    {FL_Insert, 0x2D},
+    {FL_Delete, 0x2E},
+    {FL_Help, 0x2F},
+    {FL_Meta_L, 0x5B},
+    {FL_Meta_R, 0x5C},
+    {0xffeb, 0x5B},
+    {0xffec, 0x5C},
+    {FL_Menu, 0x5D},
+    {FL_KP + '*', 0x6A},
+    {FL_KP + '+', 0x6B},
+    {FL_KP + ',', 0x6C},
+    {FL_KP + '-', 0x6D},
+    {FL_KP + '.', 0x6E},
+    {FL_KP + '/', 0x6F},
+    {FL_Num_Lock, 0x90},
+    {FL_Scroll_Lock, 0x91},
+    {';', 0xBA},
+    {'=', 0xBB},
+    {',', 0xBC},
+    {'-', 0xBD},
+    {'.', 0xBE},
+    {'/', 0xBF},
+    {'`', 0xC0},
+    {'[', 0xDB},
+    {'\\', 0xDC},
+    {']', 0xDD},
+    {'\'', 0xDE},
+};
+
+} // namespace
+
 unsigned virtual_key(int key) {
     if (key >= 'a' && key <= 'z') return static_cast<unsigned>(key - 'a' + 'A');
     if ((key >= '0' && key <= '9') || key == ' ') return static_cast<unsigned>(key);
     if (key >= FL_F + 1 && key <= FL_F + 24) return 0x70u + static_cast<unsigned>(key - FL_F - 1);
     if (key >= FL_KP + '0' && key <= FL_KP + '9')
         return 0x60u + static_cast<unsigned>(key - FL_KP - '0');
-    switch (key) {
-    case FL_Escape:
-        return VK_ESCAPE;
-    case FL_BackSpace:
-        return 0x08;
-    case FL_Tab:
-        return 0x09;
-    case FL_Enter:
-    case FL_KP_Enter:
-        return 0x0D;
-    case FL_Page_Up:
-        return 0x21;
-    case FL_Page_Down:
-        return 0x22;
-    case FL_End:
-        return 0x23;
-    case FL_Home:
-        return 0x24;
-    case FL_Left:
-        return 0x25;
-    case FL_Up:
-        return VK_UP;
-    case FL_Right:
-        return 0x27;
-    case FL_Down:
-        return VK_DOWN;
-    case FL_Insert:
-        return 0x2D;
-    case FL_Delete:
-        return 0x2E;
-    default:
-        return 0;
-    }
+    for (const KeyCode& named : NAMED_KEYS)
+        if (named.fltk == key) return named.vk;
+    return VK_UNNAMED;
 }
 
 int SaverGlWindow::handle(int event) {
@@ -87,9 +119,8 @@ int SaverGlWindow::handle(int event) {
     case FL_LEAVE:
         return 1; // focus brings the keys, entering brings the moves
     case FL_KEYBOARD: {
-        unsigned key = virtual_key(Fl::event_key());
-        if (!key) return 0;
-        post_message(window, WM_KEYDOWN, key, 0);
+        // Every key reaches the program: in a screen saver any of them ends it.
+        post_message(window, WM_KEYDOWN, virtual_key(Fl::event_key()), 0);
         return 1;
     }
     case FL_MOVE:

@@ -19,5 +19,5 @@ class SaverGlWindow : public Fl_Gl_Window {
     void flush() override {}
 };
 
-// Virtual-key code of an FLTK key, or 0 for keys the program never sees.
+// Virtual-key code of an FLTK key; VK_UNNAMED for a key without a code of its own.
 unsigned virtual_key(int fltk_key);

@@ -37,6 +37,12 @@ Rect virtual_screen() {
     return all;
 }
 
+int screen_dpi() {
+    float horizontal = 0, vertical = 0;
+    Fl::screen_dpi(horizontal, vertical, 0);
+    return horizontal > 0 ? static_cast<int>(horizontal + 0.5f) : 96;
+}
+
 Rect screen_of(const Rect& area) {
     int x, y, w, h;
     Fl::screen_xywh(x, y, w, h, area.left, area.top, rect_width(area), rect_height(area));

@@ -56,6 +56,9 @@ bool play_sound_loop(const char* path) {
     stop_sound();
     if (!audio_tried) {
         audio_tried = true;
+        // SDL would turn SIGINT and SIGTERM into events nobody reads, and the program would
+        // no longer end when the session or the screen-saver host asks it to.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         audio_ready = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     }
     if (!audio_ready) return true;

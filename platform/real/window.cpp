@@ -4,6 +4,7 @@
 #include "platform/common/window_table.h"
 #include "platform/real/backend_window.h"
 #include "platform/real/glx_context.h"
+#include "platform/real/x_focus.h"
 #include "platform/single_instance.h"
 
 #include <FL/Fl.H>
@@ -149,5 +150,7 @@ void set_foreground_window(Hwnd hwnd) {
     Window* window = window_table_find(hwnd);
     if (!window) return;
     window_table_raise(window);
-    if (window->visible && !window->iconic) show_fl_window(window->backend);
+    if (!window->visible || window->iconic) return;
+    show_fl_window(window->backend);
+    x_take_input_focus(window->backend->top);
 }

@@ -1,5 +1,6 @@
 #include "saver/model/module_files.h"
 
+#include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/window.h"
 #include "saver/engine/backdrop.h"
@@ -51,6 +52,7 @@ bool write_work_file(const std::string& bytes) {
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     ok = std::fflush(file) == 0 && ok;
     ok = std::fclose(file) == 0 && ok;
+    ok = ok && keep_file_mode(module_work_file, temporary);
     if (ok) ok = std::rename(temporary.c_str(), module_work_file) == 0;
     if (!ok) std::remove(temporary.c_str());
     return ok;
@@ -58,7 +60,8 @@ bool write_work_file(const std::string& bytes) {
 
 // Reads up to `capacity` bytes of a side file that must exist; -1 when it cannot be read.
 long read_side_file(const char* extension, void* target, long capacity) {
-    const std::string path = std::string(module_data_dir) + module_name + extension;
+    const std::string path =
+        find_path_any_case(std::string(module_data_dir) + module_name + extension);
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return -1;
     long size = file_size(file);
@@ -79,7 +82,7 @@ void derive_module_paths(const char* path) {
     module_name_of(path, module_name, sizeof module_name);
     const size_t length = std::strlen(path);
     const std::string stem(path, length >= 3 ? length - 3 : 0);
-    copy_text(module_data_dir, sizeof module_data_dir, stem + "/");
+    copy_text(module_data_dir, sizeof module_data_dir, find_path_any_case(stem) + "/");
     copy_text(module_work_file, sizeof module_work_file,
               std::string(module_data_dir) + module_name + ".ini");
 }
@@ -97,12 +100,13 @@ void module_name_of(const char* path, char* name, unsigned size) {
 int load_module(const char* path, int* saved_without_stars) {
     *saved_without_stars = 0;
     backdrop_hold = 1;
-    derive_module_paths(path);
+    const std::string on_disk = find_path_any_case(path);
+    derive_module_paths(on_disk.c_str());
     if (control_window)
         set_window_text(control_window, (std::string("Module: ") + module_name).c_str());
 
     std::string text;
-    if (!read_whole(path, &text)) return fail();
+    if (!read_whole(on_disk.c_str(), &text)) return fail();
     if (!write_work_file(text)) return fail();
 
     static const char* const plane_files[PLANE_COUNT] = {".pr1", ".pr2", ".pr3",

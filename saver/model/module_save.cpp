@@ -1,5 +1,6 @@
 #include "saver/model/module_files.h"
 
+#include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
@@ -42,18 +43,21 @@ std::string module_text() {
 
 // Every file of a save is written beside its target first; only when all of them are whole
 // do they replace the old ones, so a failed save leaves the old module as it was.
+enum Staged { STAGED = 0, NOT_CREATED, NOT_WRITTEN };
+
 struct StagedFiles {
     std::vector<std::string> targets;
 
-    bool add(const std::string& path, const void* bytes, size_t size) {
+    Staged add(const std::string& path, const void* bytes, size_t size) {
         const std::string temporary = path + ".tmp";
         FILE* file = std::fopen(temporary.c_str(), "wb");
-        if (!file) return false;
+        if (!file) return NOT_CREATED;
+        targets.push_back(path);
         bool ok = size == 0 || std::fwrite(bytes, 1, size, file) == size;
         ok = std::fflush(file) == 0 && ok;
         ok = std::fclose(file) == 0 && ok;
-        targets.push_back(path);
-        return ok;
+        ok = ok && keep_file_mode(path, temporary);
+        return ok ? STAGED : NOT_WRITTEN;
     }
     bool commit() {
         bool ok = true;
@@ -83,15 +87,17 @@ int stars_to_save(int save_mode) {
     return stars < 0 ? 0 : stars > STAR_COUNT ? STAR_COUNT : stars;
 }
 
-bool cannot_create() {
-    message_box(nullptr, "Can not create a file", "Error", MB_OK | MB_ICONWARNING);
-    return false;
+// Only a side file that cannot be created is reported; a failed write is silent.
+int side_file_failed(Staged staged) {
+    if (staged == NOT_CREATED)
+        message_box(nullptr, "Can not create a file", "Error", MB_OK | MB_ICONWARNING);
+    return SAVE_FAILED;
 }
 
 } // namespace
 
 int save_module(const char* path, int save_mode, const Rect& window) {
-    if (std::string(path).size() < 4) return 0;
+    if (std::string(path).size() < 4) return SAVE_NOT_CREATED;
     const auto put = [](const char* key, int value) {
         write_private_profile_string("items", key, std::to_string(value).c_str(), module_work_file);
     };
@@ -103,9 +109,14 @@ int save_module(const char* path, int save_mode, const Rect& window) {
 
     StagedFiles staged;
     const std::string text = module_text();
-    // A save that cannot be written (a full disk) keeps the old module, and the user must know
-    // that his work is not in it.
-    if (!staged.add(path, text.data(), text.size())) return cannot_create();
+    switch (staged.add(path, text.data(), text.size())) {
+    case NOT_CREATED:
+        return SAVE_NOT_CREATED;
+    case NOT_WRITTEN:
+        return SAVE_FAILED;
+    case STAGED:
+        break;
+    }
 
     char name[500];
     module_name_of(path, name, sizeof name);
@@ -117,11 +128,13 @@ int save_module(const char* path, int save_mode, const Rect& window) {
     const int stars = stars_to_save(save_mode);
     static const char* const plane_files[PLANE_COUNT] = {".pr1", ".pr2", ".pr3",
                                                          ".pr4", ".pr5", ".pr6"};
-    for (int plane = 0; plane < PLANE_COUNT; ++plane)
-        if (!staged.add(stem + plane_files[plane], target_stars[plane], static_cast<size_t>(stars)))
-            return cannot_create();
+    for (int plane = 0; plane < PLANE_COUNT; ++plane) {
+        const Staged written =
+            staged.add(stem + plane_files[plane], target_stars[plane], static_cast<size_t>(stars));
+        if (written != STAGED) return side_file_failed(written);
+    }
     const size_t words = recorded_length > 0 ? static_cast<size_t>(recorded_length) + 2 : 0;
-    if (!staged.add(stem + ".pr8", recording_buffer, words * sizeof(int16_t)))
-        return cannot_create();
-    return staged.commit() ? 1 : cannot_create();
+    const Staged recording = staged.add(stem + ".pr8", recording_buffer, words * sizeof(int16_t));
+    if (recording != STAGED) return side_file_failed(recording);
+    return staged.commit() ? SAVE_DONE : SAVE_FAILED;
 }

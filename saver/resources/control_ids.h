@@ -160,6 +160,21 @@ constexpr int ID_SAVE_NARROW = 1059;
 constexpr int ID_SAVE_WIDE = 1060;
 constexpr int ID_SAVE_STATUS = 1194;
 
+// PASSWORDCHECK: the current password, asked before a new one is set
+constexpr int ID_CHECK_PASSWORD = 3;
+constexpr int ID_CHECK_OK = 1;
+constexpr int ID_CHECK_CANCEL = 2; // the default button
+
+// PASSWORDSET: the new password, typed twice
+constexpr int ID_SET_UPPER = 1;
+constexpr int ID_SET_LOWER = 2;
+constexpr int ID_SET_OK = 3;
+constexpr int ID_SET_CANCEL = 4; // the default button
+
+// PASSWORD: the unlock bar of a running screen saver
+constexpr int ID_UNLOCK_PASSWORD = 3004;
+constexpr int ID_UNLOCK_ENTER = 2;
+
 // GLOBAL: the Global Settings dialog. Each edit shows the position of the up-down after it.
 constexpr int ID_GLOBAL_DELAY_EDIT = 3004;
 constexpr int ID_GLOBAL_DELAY = 3169;

@@ -93,7 +93,8 @@ void load_module_command(Hwnd hwnd) {
 void save_module_command(Hwnd hwnd) {
     open_succeeded = 0;
     const std::string backup = module_path;
-    const int saved = save_module(module_path, save_mode, get_window_rect(hwnd));
+    const int result = save_module(module_path, save_mode, get_window_rect(hwnd));
+    const bool saved = result == SAVE_DONE;
     char name[500];
     module_name_of(backup.c_str(), name, sizeof name);
     if (saved) {
@@ -102,7 +103,8 @@ void save_module_command(Hwnd hwnd) {
     } else {
         module_path[0] = '\0';
     }
-    if (run_mode == RUN_INTERACTIVE) set_window_text(hwnd, name);
+    // Without a module file of that name the window keeps naming the module it shows.
+    if (run_mode == RUN_INTERACTIVE && result != SAVE_NOT_CREATED) set_window_text(hwnd, name);
 
     fill_module_lists();
     int index = 0;

@@ -49,7 +49,8 @@ void place_control_window() {
     int x = get_private_profile_int("Items", "xmainx", 0, SETTINGS_FILE);
     int y = get_private_profile_int("Items", "xmainy", 0, SETTINGS_FILE);
     const Rect screen = covered_screen();
-    if (std::abs(x) > rect_width(screen) || std::abs(y) > rect_height(screen)) x = y = 0;
+    // Widened first: the magnitude of the smallest int has no int of its own.
+    if (std::llabs(x) > rect_width(screen) || std::llabs(y) > rect_height(screen)) x = y = 0;
     set_window_pos(control_window, HWND_TOP, x, y, size.width, size.height,
                    SWP_NOZORDER | SWP_SHOWWINDOW);
 }

@@ -3,18 +3,31 @@
 #include "platform/screen.h"
 #include "platform/window.h"
 #include "saver/engine/commands.h"
+#include "saver/lock/lock.h"
 #include "saver/model/settings.h"
 #include "saver/shell/placement.h"
 #include "saver/shell/shell_state.h"
+
+namespace {
+
+// A wrong password leaves the saver running; twenty more moves before the bar comes back.
+void unlock_dialog_closed() {
+    mouse_move_counter = -10;
+    exit_in_progress = 0;
+    password_dialog_open = 0;
+}
+
+} // namespace
 
 void end_screen_saver(Hwnd hwnd, bool escape) {
     if (escape) escape_flag = 1;
     if (exit_in_progress) return;
     exit_in_progress = 1;
-    // A stored password with the desktop's password option on must be asked for before the
-    // saver may end; until it is given, input leaves the saver running.
     if (stored_password[0] != '\0' && screen_save_use_password != 0) {
-        exit_in_progress = 0;
+        if (password_dialog_open == 0) {
+            password_dialog_open = 1;
+            open_unlock_dialog(hwnd, unlock_dialog_closed);
+        }
         return;
     }
     // The desktop is told the saver stopped; nothing is gained by leaving the flag set.

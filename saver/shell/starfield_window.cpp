@@ -45,6 +45,9 @@ void on_command(Hwnd hwnd, int id) {
     case CMD_TOGGLE_FULLSCREEN:
         toggle_full_screen(hwnd);
         break;
+    case CMD_IMPORT_MODEL:
+        import_command(hwnd);
+        break;
     case CMD_TO_INTERACTIVE:
         turn_into_interactive(hwnd);
         break;

@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 #include "platform/dialog.h"
+#include "platform/files.h"
 #include "platform/screen.h"
 #include "platform/single_instance.h"
 #include "platform/sound.h"
@@ -11,6 +12,7 @@
 #include "saver/engine/gl_state.h"
 #include "saver/engine/random.h"
 #include "saver/engine/tables.h"
+#include "saver/lock/lock.h"
 #include "saver/model/model_state.h"
 #include "saver/model/settings.h"
 #include "saver/shell/command_line.h"
@@ -52,12 +54,15 @@ void prepare_clock_and_tables() {
 
 bool start_up(int show_command) {
     read_global_settings();
-    if (soundenable != 0) play_sound_loop(sound);
+    if (soundenable != 0) play_sound_loop(find_path_any_case(sound).c_str());
     prepare_clock_and_tables();
 
     starfield_window = create_run_mode_window();
     // The password dialogs of this mode need no message loop; the program ends after them.
-    if (run_mode == RUN_PASSWORD) return false;
+    if (run_mode == RUN_PASSWORD) {
+        run_password_change();
+        return false;
+    }
     if (!starfield_window) return false;
 
     init_gl_state(starfield_window);

@@ -19,3 +19,4 @@ void on_mouse(unsigned message, Lparam lparam);
 void end_screen_saver(Hwnd hwnd, bool escape);
 void turn_into_interactive(Hwnd hwnd); // command 40136
 void toggle_full_screen(Hwnd hwnd);    // command 40133
+void import_command(Hwnd hwnd);        // command 40134

@@ -8,6 +8,7 @@
 #include "saver/engine/commands.h"
 #include "saver/engine/engine_state.h"
 #include "saver/engine/frame_step.h"
+#include "saver/lock/password_text.h"
 #include "saver/model/model_state.h"
 #include "saver/model/settings.h"
 #include "saver/shell/pixel_format.h"
@@ -29,7 +30,7 @@ void read_password_option() {
     std::string value;
     if (reg_query_value(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveUsePassword",
                         &value))
-        screen_save_use_password = std::atoi(value.substr(0, 4).c_str());
+        screen_save_use_password = password_option_from_text(value);
 }
 
 } // namespace

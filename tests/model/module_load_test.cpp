@@ -100,3 +100,37 @@ TEST(ModuleName, TakesTheFileNameAfterEitherSeparatorWithoutExtension) {
 }
 
 } // namespace
+
+namespace {
+
+mode_t mode_of(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 ? info.st_mode & 0777 : 0;
+}
+
+TEST_F(ModuleLoad, ReloadingKeepsTheWorkFilesMode) {
+    int without_stars = 0;
+    ASSERT_EQ(load_module(path.c_str(), &without_stars), 1);
+    chmod(module_work_file, 0600);
+    ASSERT_EQ(load_module(path.c_str(), &without_stars), 1);
+    EXPECT_EQ(mode_of(module_work_file), 0600u);
+}
+
+TEST_F(ModuleLoad, NamesWrittenInAnotherCaseAreFound) {
+    // As unpacked from a system where case does not count.
+    const std::string upper = library + "/GALAXY-2";
+    ASSERT_EQ(std::rename(data.c_str(), upper.c_str()), 0);
+    for (const char* ext : {".pr1", ".pr2", ".pr3", ".pr4", ".pr5", ".pr6", ".pr8"}) {
+        std::string name = std::string("/GALAXY-2") + ext;
+        for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        ASSERT_EQ(std::rename((upper + "/Galaxy-2" + ext).c_str(), (upper + name).c_str()), 0);
+    }
+    ASSERT_EQ(std::rename(path.c_str(), (library + "/GALAXY-2.SV").c_str()), 0);
+    int without_stars = 0;
+    ASSERT_EQ(load_module(path.c_str(), &without_stars), 1);
+    EXPECT_EQ(std::string(module_work_file), upper + "/GALAXY-2.ini");
+    EXPECT_EQ(target_stars[PLANE_YL][0], 7);
+    EXPECT_EQ(recorded_length, 2);
+}
+
+} // namespace

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -103,6 +104,33 @@ TEST_F(ModuleSave, AFailedSaveKeepsTheOldModuleWhole) {
     EXPECT_EQ(headless_message_boxes()[0].text, "Can not create a file");
     EXPECT_EQ(headless_message_boxes()[0].caption, "Error");
     EXPECT_EQ(size_of(library + "/New.sv.tmp"), -1);
+}
+
+TEST_F(ModuleSave, OnlyASideFileThatCannotBeCreatedIsReported) {
+    const std::string path = library + "/New.sv";
+    mkdir((library + "/New").c_str(), 0755);
+    // The plane is created but every write to it fails.
+    ASSERT_EQ(symlink("/dev/full", (library + "/New/New.pr2.tmp").c_str()), 0);
+    headless_clear_message_boxes();
+    EXPECT_EQ(save_module(path.c_str(), SAVE_FULL, window), SAVE_FAILED);
+    EXPECT_TRUE(headless_message_boxes().empty());
+    EXPECT_EQ(size_of(path), -1);
+    // The module file itself: no message, and the caller learns it was never made.
+    EXPECT_EQ(save_module((library + "/none/X.sv").c_str(), SAVE_FULL, window), SAVE_NOT_CREATED);
+    EXPECT_TRUE(headless_message_boxes().empty());
+}
+
+TEST_F(ModuleSave, ReplacedFilesKeepTheirModes) {
+    const std::string path = library + "/New.sv";
+    ASSERT_EQ(save_module(path.c_str(), SAVE_NORMAL, window), SAVE_DONE);
+    chmod(path.c_str(), 0600);
+    chmod((library + "/New/New.pr1").c_str(), 0640);
+    ASSERT_EQ(save_module(path.c_str(), SAVE_NORMAL, window), SAVE_DONE);
+    struct stat info {};
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    ASSERT_EQ(stat((library + "/New/New.pr1").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
 } // namespace

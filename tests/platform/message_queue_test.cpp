@@ -1,3 +1,4 @@
+#include "platform/dialog.h"
 #include "platform/headless.h"
 #include "platform/window.h"
 
@@ -151,6 +152,23 @@ TEST_F(MessageQueue, PaintOnlyWhenIdleAndOnlyForShownWindows) {
     show_window(shown, SW_RESTORE);
     ASSERT_TRUE(get_message(&msg));
     EXPECT_EQ(msg.message, WM_PAINT);
+}
+
+Lresult quiet_dialog_proc(Hwnd, unsigned, Wparam, Lparam) {
+    return 0;
+}
+
+TEST_F(MessageQueue, ADialogAloneWaitsInsteadOfPainting) {
+    const ControlTemplate label = {-1, CTL_LABEL, "text", 0, 0, 20, 8, 0};
+    const DialogTemplate only_label = {"ONLY", "Only", 40, 20, &label, 1, true};
+    ASSERT_NE(create_dialog(only_label, nullptr, quiet_dialog_proc), nullptr);
+    Msg msg{};
+    ASSERT_TRUE(get_message(&msg));
+    EXPECT_EQ(msg.message, WM_NULL) << "a dialog draws itself; nothing else can arrive";
+    Hwnd shown = make(WS_VISIBLE);
+    ASSERT_TRUE(get_message(&msg));
+    EXPECT_EQ(msg.message, WM_PAINT);
+    EXPECT_EQ(msg.hwnd, shown);
 }
 
 TEST_F(MessageQueue, EveryVisibleWindowGetsItsPaintInTurn) {

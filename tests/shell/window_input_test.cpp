@@ -8,6 +8,7 @@
 #include "saver/model/settings.h"
 #include "saver/model/view.h"
 #include "saver/resources/control_ids.h"
+#include "saver/shell/placement.h"
 #include "saver/shell/shell_state.h"
 #include "saver/shell/starfield_window.h"
 #include "saver/shell/startup.h"
@@ -190,6 +191,54 @@ TEST_F(StarfieldWindow, CloseWritesTheControlWindowCorner) {
     EXPECT_EQ(message_loop(), 0);
     EXPECT_EQ(get_private_profile_int("Items", "xmainx", -1, SETTINGS_FILE), 77);
     EXPECT_EQ(get_private_profile_int("Items", "xmainy", -1, SETTINGS_FILE), 88);
+}
+
+TEST_F(StarfieldWindow, ASaveWhoseModuleFileCannotBeMadeKeepsTheTitle) {
+    post_message(starfield_window, WM_COMMAND, CMD_SAVE_DIALOG, 0);
+    pump();
+    ASSERT_TRUE(save_dialog);
+    headless_clear_message_boxes();
+    headless_type(save_dialog, ID_SAVE_NAME, "no-such-folder/Copy");
+    headless_click(save_dialog, ID_SAVE);
+    pump();
+    EXPECT_EQ(get_window_text(starfield_window), "Hand-Made");
+    EXPECT_TRUE(headless_message_boxes().empty());
+    EXPECT_EQ(busy, 0);
+}
+
+TEST_F(StarfieldWindow, ImportPutsTheStarsWhereTheModelsPointsAre) {
+    const std::string model = make_temp_dir("model") + "/one.DXF";
+    write_file(model, "0\nPOINT\n10\n1.5\n20\n-2\n30\n0.25\n0\nEOF\n");
+    track20e = 0;
+    headless_queue_file_answer(model.c_str());
+    post_message(starfield_window, WM_COMMAND, CMD_IMPORT_MODEL, 0);
+    pump();
+    const FileDialogCall& call = headless_file_dialog_calls().back();
+    EXPECT_EQ(call.title_or_filter, "Solvantrix {planmXX.dem} or DXF");
+    EXPECT_EQ(call.pattern, "*.*");
+    EXPECT_EQ(std::string(module_path), model);
+    EXPECT_EQ(display_stars[PLANE_XH][0] << 8 | display_stars[PLANE_XL][0], 32768);
+    EXPECT_EQ(display_stars[PLANE_ZH][0] << 8 | display_stars[PLANE_ZL][0], 32765);
+    EXPECT_EQ(display_stars[PLANE_YH][0] << 8 | display_stars[PLANE_YL][0], 32767);
+    // Cancelled: only the path is gone.
+    const uint8_t before = display_stars[PLANE_XL][1];
+    post_message(starfield_window, WM_COMMAND, CMD_IMPORT_MODEL, 0);
+    pump();
+    EXPECT_STREQ(module_path, "");
+    EXPECT_EQ(display_stars[PLANE_XL][1], before);
+}
+
+TEST_F(StarfieldWindow, AControlWindowCornerAtTheIntegerLimitsLandsAtTheOrigin) {
+    const char* cases[][2] = {{"-2147483648", "5"}, {"5", "-2147483648"}, {"2147483647", "0"}};
+    for (const auto& c : cases) {
+        write_private_profile_string("Items", "xmainx", c[0], SETTINGS_FILE);
+        write_private_profile_string("Items", "xmainy", c[1], SETTINGS_FILE);
+        set_window_pos(control_window, HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        place_control_window();
+        const Rect r = get_window_rect(control_window);
+        EXPECT_EQ(r.left, 0) << c[0] << ", " << c[1];
+        EXPECT_EQ(r.top, 0) << c[0] << ", " << c[1];
+    }
 }
 
 } // namespace

@@ -1,0 +1,5 @@
+#include "setup/setup_program.h"
+
+int main() {
+    return setup_entry();
+}
