@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 build=${FUZZ_BUILD:-build-fuzz}
 runs=${FUZZ_RUNS:-10000}
 seconds=${FUZZ_SECONDS:-60}
-layers=(platform model engine shell)
+layers=(platform model engine shell setup)
 targets=()
 for layer in "${layers[@]}"; do targets+=("${layer}_tests"); done
 scripts/sanitizer_build.sh "$build" "${targets[@]}" fuzz_targets
