@@ -3,6 +3,8 @@
 #include "platform/files.h"
 #include "saver/model/install_paths.h"
 
+#include <malloc.h>
+
 std::string backdrop_image_file(const char* shell0) {
     // Modules carry paths written on other systems; only the name counts, and the image always
     // comes from the install's own directory.
@@ -16,5 +18,9 @@ int load_backdrop_image(const char* shell0) {
     backdrop_hold = 1;
     const int loaded = load_backdrop_texture(backdrop_image_file(shell0));
     build_backdrop_mesh();
+    // A large image passes through megabytes of buffers that are freed again at once; unless
+    // they go back to the system, the heap keeps the largest module's worth for good and the
+    // resident memory creeps up over a night of module changes.
+    malloc_trim(0);
     return loaded;
 }

@@ -1,6 +1,9 @@
 #include "tests/support/test_env.h"
 
+#include "platform/headless.h"
 #include "platform/profile.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -36,6 +39,13 @@ std::string create_root() {
 
 // Runs before any test so that even static set-up sees the temporary directories.
 const std::string root_at_start = test_root();
+
+// The last test's windows go with their dialogs and GL contexts, so that a leak checker at
+// exit sees only what the program lost.
+class HeadlessTearDown : public ::testing::Environment {
+    void TearDown() override { headless_reset(); }
+};
+::testing::Environment* const tear_down = ::testing::AddGlobalTestEnvironment(new HeadlessTearDown);
 
 } // namespace
 
