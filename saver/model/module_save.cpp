@@ -87,10 +87,17 @@ int stars_to_save(int save_mode) {
     return stars < 0 ? 0 : stars > STAR_COUNT ? STAR_COUNT : stars;
 }
 
-// Only a side file that cannot be created is reported; a failed write is silent.
+// A failed write (a full disk, a quota) would otherwise pass unnoticed and the user would
+// believe the module saved; the old files are still whole, so the message says just that.
+int write_failed() {
+    message_box(nullptr, "Can not write the module; the old files are kept", "Error",
+                MB_OK | MB_ICONWARNING);
+    return SAVE_FAILED;
+}
+
 int side_file_failed(Staged staged) {
-    if (staged == NOT_CREATED)
-        message_box(nullptr, "Can not create a file", "Error", MB_OK | MB_ICONWARNING);
+    if (staged == NOT_WRITTEN) return write_failed();
+    message_box(nullptr, "Can not create a file", "Error", MB_OK | MB_ICONWARNING);
     return SAVE_FAILED;
 }
 
@@ -113,7 +120,7 @@ int save_module(const char* path, int save_mode, const Rect& window) {
     case NOT_CREATED:
         return SAVE_NOT_CREATED;
     case NOT_WRITTEN:
-        return SAVE_FAILED;
+        return write_failed();
     case STAGED:
         break;
     }
@@ -136,5 +143,5 @@ int save_module(const char* path, int save_mode, const Rect& window) {
     const size_t words = recorded_length > 0 ? static_cast<size_t>(recorded_length) + 2 : 0;
     const Staged recording = staged.add(stem + ".pr8", recording_buffer, words * sizeof(int16_t));
     if (recording != STAGED) return side_file_failed(recording);
-    return staged.commit() ? SAVE_DONE : SAVE_FAILED;
+    return staged.commit() ? SAVE_DONE : write_failed();
 }

@@ -1,5 +1,6 @@
 // A module save and the settings writes interrupted at random moments by SIGKILL, and a save
 // that runs out of disk: every file is afterwards wholly what one complete write left there.
+#include "platform/headless.h"
 #include "platform/profile.h"
 #include "saver/engine/engine_state.h"
 #include "saver/model/model_state.h"
@@ -185,11 +186,15 @@ TEST_F(CrashSafeSave, AFailedWriteKeepsTheOldFilesAndSaysSo) {
         rlimit small = old_limit;
         small.rlim_cur = limit;
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        headless_clear_message_boxes();
         const int result = write_generation(GENERATIONS[1], module);
         setrlimit(RLIMIT_FSIZE, &old_limit);
         signal(SIGXFSZ, old_handler);
 
         EXPECT_EQ(result, SAVE_FAILED) << "limit " << limit;
+        ASSERT_EQ(headless_message_boxes().size(), 1u) << "limit " << limit;
+        EXPECT_EQ(headless_message_boxes()[0].caption, "Error");
+        headless_clear_message_boxes();
         EXPECT_EQ(module_generations(), std::vector<int>(8, 0)) << "limit " << limit;
         EXPECT_TRUE(leftover_temporaries(data_dir).empty()) << "limit " << limit;
         EXPECT_TRUE(leftover_temporaries(data_dir + "..").empty()) << "limit " << limit;

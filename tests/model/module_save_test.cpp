@@ -106,15 +106,17 @@ TEST_F(ModuleSave, AFailedSaveKeepsTheOldModuleWhole) {
     EXPECT_EQ(size_of(library + "/New.sv.tmp"), -1);
 }
 
-TEST_F(ModuleSave, OnlyASideFileThatCannotBeCreatedIsReported) {
+TEST_F(ModuleSave, AFailedWriteIsReportedApartFromAFileThatCannotBeCreated) {
     const std::string path = library + "/New.sv";
     mkdir((library + "/New").c_str(), 0755);
     // The plane is created but every write to it fails.
     ASSERT_EQ(symlink("/dev/full", (library + "/New/New.pr2.tmp").c_str()), 0);
     headless_clear_message_boxes();
     EXPECT_EQ(save_module(path.c_str(), SAVE_FULL, window), SAVE_FAILED);
-    EXPECT_TRUE(headless_message_boxes().empty());
+    ASSERT_EQ(headless_message_boxes().size(), 1u);
+    EXPECT_EQ(headless_message_boxes()[0].text, "Can not write the module; the old files are kept");
     EXPECT_EQ(size_of(path), -1);
+    headless_clear_message_boxes();
     // The module file itself: no message, and the caller learns it was never made.
     EXPECT_EQ(save_module((library + "/none/X.sv").c_str(), SAVE_FULL, window), SAVE_NOT_CREATED);
     EXPECT_TRUE(headless_message_boxes().empty());
