@@ -75,5 +75,6 @@ bool run_removal(const std::string& install_dir) {
     }
     delete_uninstall_entry();
     unregister_from_xscreensaver(program);
+    forget_empty_registry();
     return true;
 }

@@ -12,3 +12,6 @@ constexpr const char* UNINSTALL_DISPLAY_NAME = "Solvantrix Screensaver  (Remove 
 // the key is deleted again and false returned.
 bool register_uninstall_entry(const std::string& install_dir);
 void delete_uninstall_entry();
+// The last step of a removal: the key store and the settings folder go when nothing but the
+// uninstall entry had been kept in them.
+void forget_empty_registry();

@@ -144,6 +144,8 @@ TEST_F(SetupInstall, InstallsEverythingAndASecondStartRemovesIt) {
     ASSERT_TRUE(click(ID_CONTINUE));
     ASSERT_EQ(setup_step, STEP_DONE);
     EXPECT_EQ(text(ID_MESSAGE), "The Solvantrix Screen Saver has been successfully removed.");
+    // Before anything here asks for a settings path, which makes the folder again.
+    EXPECT_FALSE(exists(config + "/solvantrix")) << "an empty key store or its folder is left";
 
     EXPECT_FALSE(exists(installed_program_path()));
     EXPECT_FALSE(exists(settings_file_path()));
