@@ -112,6 +112,7 @@ Lresult starfield_window_proc(Hwnd hwnd, unsigned message, Wparam wparam, Lparam
         return 0;
     case WM_TIMER:
         if (wparam == START_TIMER_ID) on_start_timer(hwnd);
+        if (wparam == FOCUS_TIMER_ID) on_focus_timer(hwnd);
         return 0;
     case WM_COMMAND:
         on_command(hwnd, static_cast<int>(loword(wparam)));

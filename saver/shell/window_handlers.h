@@ -6,6 +6,7 @@
 void on_create(Hwnd hwnd);
 void on_user(Hwnd hwnd);
 void on_start_timer(Hwnd hwnd);
+void on_focus_timer(Hwnd hwnd);
 void on_paint(Hwnd hwnd);
 void on_close(Hwnd hwnd);
 void leave_program(Hwnd hwnd);       // command 40009

@@ -53,6 +53,10 @@ void on_user(Hwnd hwnd) {
     }
     post_message(hwnd, WM_COMMAND, CMD_LOAD_MODULE, 0);
     set_timer(hwnd, START_TIMER_ID, 50);
+    if (run_mode == RUN_SCREEN_SAVER) {
+        set_foreground_window(hwnd);
+        set_timer(hwnd, FOCUS_TIMER_ID, FOCUS_TIMER_MS);
+    }
 }
 
 // The tick only retires the timer: raising the frame-busy flag here, with no frame bound to
@@ -61,13 +65,21 @@ void on_start_timer(Hwnd hwnd) {
     kill_timer(hwnd, START_TIMER_ID);
 }
 
+// Nothing may take the keys away from a screen saver (the password bar holds them while shown);
+// once the saver has turned into the editor the tick retires.
+void on_focus_timer(Hwnd hwnd) {
+    if (run_mode != RUN_SCREEN_SAVER)
+        kill_timer(hwnd, FOCUS_TIMER_ID);
+    else if (password_dialog_open == 0)
+        set_foreground_window(hwnd);
+}
+
 void on_paint(Hwnd hwnd) {
     if (ready == 1 && in_frame == 0 && busy == 0) {
         in_frame = 1;
         frame_step(hwnd);
         in_frame = 0;
     }
-    if (run_mode == RUN_SCREEN_SAVER && password_dialog_open == 0) set_foreground_window(hwnd);
 }
 
 void on_close(Hwnd hwnd) {
