@@ -8,7 +8,6 @@
 #include "saver/engine/frame_step.h"
 #include "saver/engine/gl_state.h"
 #include "saver/model/model_state.h"
-#include "saver/model/module_library.h"
 #include "saver/model/settings.h"
 #include "saver/shell/shell_state.h"
 #include "saver/shell/startup.h"
@@ -20,11 +19,10 @@
 namespace {
 
 // What the screen saver's hidden control window prepares for the module cycle: the library
-// lists, the module `modsel` names, the cycle timer and the cycle order.
+// lists with their cycle order, the module `modsel` names and the cycle timer.
 void prepare_module_cycle() {
     initialise_module_selector();
     cycle_timer = get_private_profile_int("data", "timer", 0, SETTINGS_FILE) & 0xFFFF;
-    rebuild_cycle_order();
     projection_dirty = 1;
 }
 
