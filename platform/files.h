@@ -1,6 +1,7 @@
 // File names and file modes as the program's stored paths need them.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // The path as it exists on disk. Names stored by modules and settings were often written on
@@ -13,3 +14,16 @@ std::string find_path_any_case(const std::string& path);
 // Gives `replacement` the permission bits of `existing` before it is renamed over it, so
 // that rewriting a file never widens who may read it. True when `existing` does not exist.
 bool keep_file_mode(const std::string& existing, const std::string& replacement);
+
+// Writes every byte, retrying short and interrupted writes; false on the first real failure.
+bool write_all(int fd, const void* bytes, size_t size);
+
+// Files that are complete or absent: the bytes go to a temporary file in the target's
+// directory, which is synced and renamed over the target with the given mode bits. On failure
+// nothing is left and the old file, if any, is untouched.
+bool write_file_atomically(const std::string& path, const void* bytes, size_t size,
+                           unsigned mode = 0644);
+inline bool write_file_atomically(const std::string& path, const std::string& bytes,
+                                  unsigned mode = 0644) {
+    return write_file_atomically(path, bytes.data(), bytes.size(), mode);
+}

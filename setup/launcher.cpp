@@ -1,7 +1,7 @@
 #include "setup/launcher.h"
 
+#include "platform/files.h"
 #include "platform/paths.h"
-#include "setup/atomic_file.h"
 #include "setup/install_places.h"
 
 #include <cmath>

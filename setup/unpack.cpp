@@ -1,9 +1,9 @@
 #include "setup/unpack.h"
 
+#include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
-#include "setup/atomic_file.h"
 #include "setup/install_places.h"
 #include "setup/launcher.h"
 #include "setup/package_lists.h"

@@ -1,7 +1,7 @@
 #include "setup/xscreensaver_entry.h"
 
+#include "platform/files.h"
 #include "platform/paths.h"
-#include "setup/atomic_file.h"
 
 #include <climits>
 #include <cstdlib>

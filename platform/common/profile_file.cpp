@@ -1,5 +1,7 @@
 #include "platform/common/profile_file.h"
 
+#include "platform/files.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
@@ -83,19 +85,6 @@ bool read_bounded(int fd, std::string* bytes) {
     return false;
 }
 
-bool write_all(int fd, const std::string& bytes) {
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t put = write(fd, bytes.data() + written, bytes.size() - written);
-        if (put < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        written += static_cast<std::size_t>(put);
-    }
-    return true;
-}
-
 // A settings file that is a link (kept with the user's other configuration files) stays a
 // link: the file it points to is the one replaced.
 std::string replacement_target(const std::string& path) {
@@ -156,7 +145,8 @@ bool store_profile(const std::string& path, std::string bytes) {
     if (fd < 0) return false;
     // The rename alone keeps every reader from a half-written file; syncing to the disk waits
     // for the flush a batch of writes ends with, so a View save of a hundred keys stays quick.
-    bool ok = (!existed || fchmod(fd, old.st_mode & 07777) == 0) && write_all(fd, bytes);
+    bool ok = (!existed || fchmod(fd, old.st_mode & 07777) == 0) &&
+              write_all(fd, bytes.data(), bytes.size());
     ok = close(fd) == 0 && ok;
     ok = ok && rename(temporary.c_str(), target.c_str()) == 0;
     if (!ok) {
