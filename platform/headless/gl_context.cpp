@@ -7,6 +7,7 @@
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
 #include <algorithm>
+#include <vector>
 
 struct BackendWindow {
     EGLConfig config = nullptr;
@@ -56,32 +57,59 @@ void release_context(BackendWindow* gl) {
     }
 }
 
+EGLint config_attribute(EGLConfig config, EGLint attribute) {
+    EGLint value = 0;
+    eglGetConfigAttrib(display, config, attribute, &value);
+    return value;
+}
+
+// What a display's true-colour visual gives the real program: 8 bits a channel, no alpha and
+// no multisampling, with the deepest depth buffer on offer. EGL alone would sort the deeper
+// colour formats first, and the rasteriser is measured and tested on the pixels it writes.
+EGLConfig display_like_config() {
+    const EGLint wanted[] = {EGL_SURFACE_TYPE,
+                             EGL_PBUFFER_BIT,
+                             EGL_RENDERABLE_TYPE,
+                             EGL_OPENGL_BIT,
+                             EGL_RED_SIZE,
+                             8,
+                             EGL_GREEN_SIZE,
+                             8,
+                             EGL_BLUE_SIZE,
+                             8,
+                             EGL_DEPTH_SIZE,
+                             16,
+                             EGL_NONE};
+    EGLint count = 0;
+    if (!eglChooseConfig(display, wanted, nullptr, 0, &count) || count < 1) return nullptr;
+    std::vector<EGLConfig> configs(static_cast<size_t>(count));
+    if (!eglChooseConfig(display, wanted, configs.data(), count, &count)) return nullptr;
+    configs.resize(static_cast<size_t>(std::max(count, 0)));
+    EGLConfig best = nullptr;
+    EGLint best_depth = 0;
+    for (EGLConfig config : configs) {
+        const bool true_colour = config_attribute(config, EGL_RED_SIZE) == 8 &&
+                                 config_attribute(config, EGL_GREEN_SIZE) == 8 &&
+                                 config_attribute(config, EGL_BLUE_SIZE) == 8 &&
+                                 config_attribute(config, EGL_ALPHA_SIZE) == 0 &&
+                                 config_attribute(config, EGL_SAMPLES) == 0;
+        const EGLint depth = config_attribute(config, EGL_DEPTH_SIZE);
+        if (true_colour && depth > best_depth) {
+            best = config;
+            best_depth = depth;
+        }
+    }
+    // A driver without such a format still renders in the closest one it has.
+    return best ? best : configs.empty() ? nullptr : configs.front();
+}
+
 } // namespace
 
 bool gl_choose_pixel_format(Hwnd hwnd) {
     Window* window = window_table_find(hwnd);
     if (!window || surfaceless_display() == EGL_NO_DISPLAY) return false;
-    // The deepest depth buffer on offer, as on a display: EGL alone would pick the shallowest
-    // that meets the request.
-    EGLConfig config = nullptr;
-    EGLint count = 0;
-    for (EGLint depth : {32, 24, 16}) {
-        const EGLint wanted[] = {EGL_SURFACE_TYPE,
-                                 EGL_PBUFFER_BIT,
-                                 EGL_RENDERABLE_TYPE,
-                                 EGL_OPENGL_BIT,
-                                 EGL_RED_SIZE,
-                                 8,
-                                 EGL_GREEN_SIZE,
-                                 8,
-                                 EGL_BLUE_SIZE,
-                                 8,
-                                 EGL_DEPTH_SIZE,
-                                 depth,
-                                 EGL_NONE};
-        if (eglChooseConfig(display, wanted, &config, 1, &count) && count >= 1) break;
-    }
-    if (count < 1) return false;
+    const EGLConfig config = display_like_config();
+    if (!config) return false;
     if (!window->backend) window->backend = new BackendWindow;
     window->backend->config = config;
     return true;

@@ -57,6 +57,17 @@ TEST_F(GlContext, ContextIsCompatibilityProfileWithDepthBuffer) {
     GLint depth_bits = 0;
     glGetIntegerv(GL_DEPTH_BITS, &depth_bits);
     EXPECT_GE(depth_bits, 16);
+    // A display's true-colour visual: pictures and frame times must be those of the real
+    // program, not of a deeper colour format the driver also offers.
+    GLint bits[4] = {};
+    glGetIntegerv(GL_RED_BITS, &bits[0]);
+    glGetIntegerv(GL_GREEN_BITS, &bits[1]);
+    glGetIntegerv(GL_BLUE_BITS, &bits[2]);
+    glGetIntegerv(GL_ALPHA_BITS, &bits[3]);
+    EXPECT_EQ(bits[0], 8);
+    EXPECT_EQ(bits[1], 8);
+    EXPECT_EQ(bits[2], 8);
+    EXPECT_EQ(bits[3], 0);
     // Immediate mode is refused by a core context with an error; a compatibility one takes it.
     glBegin(GL_POINTS);
     glVertex2f(0, 0);
