@@ -28,21 +28,19 @@ int star0_coordinate(int high_plane, int low_plane) {
     return display_stars[high_plane][0] * 256 + display_stars[low_plane][0];
 }
 
-void vertex(const BackdropPoint& point) {
-    glTexCoord2f(point.s, point.t);
-    glVertex3f(point.x, point.y, point.z);
-}
-
-void draw_mesh() {
+// One array draw per band instead of a call per vertex: the same quad strips, vertex for
+// vertex, reach the rasteriser.
+void draw_strips() {
     const int n = backdrop_subdivision;
-    for (int b = 0; b < n; ++b) {
-        glBegin(GL_QUAD_STRIP);
-        for (int a = 0; a <= n; ++a) {
-            vertex(backdrop_mesh[a][b]);
-            vertex(backdrop_mesh[a][b + 1]);
-        }
-        glEnd();
-    }
+    if (n <= 0) return;
+    glVertexPointer(3, GL_FLOAT, sizeof(BackdropPoint), &backdrop_strips[0][0].x);
+    glTexCoordPointer(2, GL_FLOAT, sizeof(BackdropPoint), &backdrop_strips[0][0].s);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    for (int b = 0; b < n; ++b)
+        glDrawArrays(GL_QUAD_STRIP, b * 2 * BACKDROP_MESH_SIDE, 2 * (n + 1));
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
 }
 
 } // namespace
@@ -68,7 +66,7 @@ void draw_backdrop() {
     }
     const float angle = backdrop_spin_angle;
     glRotatef(angle, 0.0f, 1.0f, 0.0f);
-    draw_mesh();
+    draw_strips();
     glDisable(GL_TEXTURE_2D);
 
     // The stars are drawn in the same transform next, so it is undone rather than pushed.

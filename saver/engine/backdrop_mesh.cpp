@@ -47,4 +47,9 @@ void build_backdrop_mesh() {
             point.t = static_cast<float>(b) / n;
         }
     }
+    for (int b = 0; b < n; ++b)
+        for (int a = 0; a <= n; ++a) {
+            backdrop_strips[b][2 * a] = backdrop_mesh[a][b];
+            backdrop_strips[b][2 * a + 1] = backdrop_mesh[a][b + 1];
+        }
 }

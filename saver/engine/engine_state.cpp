@@ -79,3 +79,4 @@ int backdrop_hold;
 uint8_t backdrop_palette[PALETTE_TABLE_SIZE];
 BackdropPoint backdrop_mesh[BACKDROP_MESH_SIDE][BACKDROP_MESH_SIDE];
 int backdrop_subdivision;
+BackdropPoint backdrop_strips[BACKDROP_MESH_SIDE - 1][2 * BACKDROP_MESH_SIDE];

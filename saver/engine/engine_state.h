@@ -122,3 +122,6 @@ struct BackdropPoint {
 };
 extern BackdropPoint backdrop_mesh[BACKDROP_MESH_SIDE][BACKDROP_MESH_SIDE]; // [longitude][latitude]
 extern int backdrop_subdivision; // N of the mesh in force; 0 draws no quads
+// The mesh again in drawing order: band b holds (a, b) and (a, b + 1) for a = 0..N, one quad
+// strip, so that each band goes to OpenGL as one array.
+extern BackdropPoint backdrop_strips[BACKDROP_MESH_SIDE - 1][2 * BACKDROP_MESH_SIDE];

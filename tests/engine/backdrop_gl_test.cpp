@@ -185,6 +185,73 @@ TEST_F(Backdrop, FlyModesFollowStarZeroAndRestoreTheTransform) {
     for (int k = 0; k < 16; ++k) EXPECT_NEAR(after[k], before[k], 1e-6f) << k;
 }
 
+// Every texel different, so that a vertex or texture coordinate sent otherwise shows.
+Bytes noise(int width, int height) {
+    Bytes bgr;
+    uint32_t state = 12345;
+    for (int i = 0; i < width * height * 3; ++i) {
+        state = state * 1664525u + 1013904223u;
+        bgr.push_back(static_cast<uint8_t>(state >> 24));
+    }
+    return true_colour(width, height, bgr);
+}
+
+// The backdrop as one immediate-mode quad strip per band, straight from the mesh: the picture
+// the strip arrays must reproduce.
+Frame draw_backdrop_vertex_by_vertex() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(0.0f, 0.0f, -0.01f);
+    flight_update_and_camera();
+    glEnable(GL_TEXTURE_2D);
+    bind_backdrop_texture();
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    const float shade = fade_factor * backdrop_brightness;
+    glColor3f(shade, shade, shade);
+    if (balls1 == 3 || balls1 == 4)
+        glTranslatef(static_cast<float>(star_z(0) - STAR_CENTRE),
+                     static_cast<float>(star_y(0) - STAR_CENTRE),
+                     static_cast<float>(star_x(0) - STAR_CENTRE));
+    glRotatef(backdrop_spin_angle, 0.0f, 1.0f, 0.0f);
+    const int n = backdrop_subdivision;
+    for (int b = 0; b < n; ++b) {
+        glBegin(GL_QUAD_STRIP);
+        for (int a = 0; a <= n; ++a)
+            for (const BackdropPoint& p : {backdrop_mesh[a][b], backdrop_mesh[a][b + 1]}) {
+                glTexCoord2f(p.s, p.t);
+                glVertex3f(p.x, p.y, p.z);
+            }
+        glEnd();
+    }
+    glDisable(GL_TEXTURE_2D);
+    glFinish();
+    return read_frame();
+}
+
+TEST_F(Backdrop, StripArraysDrawTheMeshPixelForPixel) {
+    write_image("NOISE.TGA", noise(64, 32));
+    track2 = 360.0f;
+    place_star(0, 3000, 100, 50);
+    struct Case {
+        int mode, resolution;
+        float spin;
+    };
+    for (const Case c :
+         {Case{0, 60, 0.0f}, Case{0, 60, 171.0f}, Case{0, 120, 300.0f}, Case{0, 7, 45.0f},
+          Case{1, 60, 90.0f}, Case{2, 13, 10.0f}, Case{3, 60, 200.0f}, Case{4, 60, 5.0f}}) {
+        balls1 = c.mode;
+        backdrop_resolution = c.resolution;
+        spin1 = c.spin;
+        show("\\NOISE.TGA");
+        const Frame arrays = draw_frame();
+        const Frame reference = draw_backdrop_vertex_by_vertex();
+        EXPECT_GT(reference.lit_pixels(), 0) << c.mode << " " << c.resolution;
+        EXPECT_EQ(arrays.rgba, reference.rgba) << c.mode << " " << c.resolution << " " << c.spin;
+    }
+}
+
 TEST_F(Backdrop, OtherModesStayAtTheOrigin) {
     write_image("WHITE.TGA", solid(16, 8, 255, 255, 255));
     place_star(0, 20000, 7000, 0);
