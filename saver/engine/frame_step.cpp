@@ -72,7 +72,9 @@ bool timed_generator_mode() {
 
 void frame_step(Hwnd hwnd) {
     apply_depth_test();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // Without the depth test nothing reads or writes depth in this frame, and the frame that
+    // turns it on clears it first: clearing it here would only cost fill.
+    glClear(GL_COLOR_BUFFER_BIT | (applied_depth_test ? GL_DEPTH_BUFFER_BIT : 0));
     frame_busy = 1;
     module_cycle(hwnd);
     recording_step();

@@ -184,6 +184,32 @@ TEST_F(WholeFrame, RunsItsStepsInOrder) {
     EXPECT_EQ(frame_busy, 0);
 }
 
+float depth_at(int x, int y) {
+    float depth = -1.0f;
+    glReadPixels(x, y, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
+    return depth;
+}
+
+void fill_depth(double value) {
+    glClearDepth(value);
+    glClear(GL_DEPTH_BUFFER_BIT);
+    glClearDepth(1.0);
+}
+
+TEST_F(WholeFrame, EveryFrameThatTestsDepthStartsFromAClearedDepthBuffer) {
+    fill_depth(0.0);    // what an earlier frame could leave: everything would fail the test
+    frame_step(window); // the depth test on; this frame's View load turns it off
+    EXPECT_EQ(depth_at(0, 0), 1.0f);
+    fill_depth(0.0);
+    frame_step(window);
+    ASSERT_EQ(applied_depth_test, 0);
+    xfloor = 1;
+    frame_step(window);
+    EXPECT_EQ(applied_depth_test, 1);
+    EXPECT_EQ(depth_at(0, 0), 1.0f);
+    EXPECT_EQ(depth_at(63, 47), 1.0f);
+}
+
 TEST_F(WholeFrame, AngleChangeAloneRefreshesTheProjection) {
     view_load_pending = 0;
     playback_start = 0;
