@@ -64,6 +64,9 @@ Hwnd bench_window(Size size) {
     const Rect client = get_client_rect(hwnd);
     if (rect_width(client) != size.width || rect_height(client) != size.height)
         set_window_pos(hwnd, HWND_TOP, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER);
+    // The program sets its viewport only when the window changes size under a running context;
+    // a context that starts on the window, as the program's does, covers the whole of it.
+    glViewport(0, 0, size.width, size.height);
     return hwnd;
 }
 
