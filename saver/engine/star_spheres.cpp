@@ -22,14 +22,18 @@ constexpr int COARSEST_STAND_IN_DETAIL = 8;
 // of a moving sphere by less than the rasteriser's own rounding shows.
 constexpr double OUTLINE_TOLERANCE_PIXELS = 0.3;
 
-// How far a sphere may stand outside the frustum and still be drawn, in eye units. The
-// translation chain drifts from the exact star positions by float rounding; this bounds the
-// drift of a whole pass with room to spare, and costs only a sliver of extra spheres at the
-// edges of the view.
-constexpr double CHAIN_DRIFT_MARGIN = 0.01;
+// The translation chain drifts from the exact star positions by float rounding: each step
+// errs by a few units in the last place of the eye coordinates it moves through, at most the
+// extent of the scene in eye space. This fraction of that extent bounds a pass of every star
+// with room to spare; spheres are still drawn that far outside the frustum, and treated as
+// around the eye that far beyond the reach of the near plane. It scales with the scene: a
+// module that shrinks its stars to a speck of eye space must not have all of them count as
+// around the eye.
+constexpr double CHAIN_DRIFT_FRACTION = 0.002;
 
-// Beyond the corners of the near plane (0.001 eye units ahead), with the same room.
-constexpr double NEAR_PLANE_REACH = 0.01;
+// The farthest a star coordinate of the pass lies from the centre of the cube, in star units
+// before the scale: half the cube, and as much again for a flight step before the wrap.
+constexpr double STAR_REACH = 65536.0;
 
 // The largest radius in pixels at which the mesh of each detail may stand in for a finer one.
 const std::array<double, SPHERE_MESHES> STAND_IN_PIXEL_LIMIT = [] {
@@ -95,13 +99,20 @@ SphereChain::SphereChain(const StarSetup& setup) {
     pixels_per_slope_ = std::max(std::fabs(double{projection[0]}) * viewport[2],
                                  std::fabs(double{projection[5]}) * viewport[3]) /
                         2.0;
-    radius_ =
-        static_cast<float>(setup.sphere_radius * 1.001 +
-                           (eye_per_unit > 0.0 ? CHAIN_DRIFT_MARGIN / eye_per_unit : INFINITY));
+    const double camera =
+        std::hypot(double{modelview[12]}, double{modelview[13]}, double{modelview[14]});
+    const double drift = CHAIN_DRIFT_FRACTION *
+                         (camera + STAR_REACH * std::sqrt(3.0) * setup.s * largest_eye_per_unit);
+    radius_ = static_cast<float>(setup.sphere_radius * 1.001 +
+                                 (eye_per_unit > 0.0 ? drift / eye_per_unit : INFINITY));
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 4; ++c) eye_[r][c] = modelview[c * 4 + r];
-    const double reach = radius_ * eye_per_unit + NEAR_PLANE_REACH;
-    inside_reach_squared_ = reach * reach;
+    // The near plane's corners, from the projection: near = P14 / (P10 - 1), and its half
+    // width and height near / P0 and near / P5.
+    const double near = projection[14] / (projection[10] - 1.0);
+    const double near_corner = std::hypot(near, near / projection[0], near / projection[5]);
+    const double reach = eye_radius_ * 1.001 + near_corner + drift;
+    inside_reach_squared_ = std::isfinite(reach) ? reach * reach : INFINITY;
 }
 
 unsigned SphereChain::mesh_for(float oz, float oy, float ox, bool* around_eye) {
