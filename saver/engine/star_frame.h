@@ -64,8 +64,9 @@ class SphereChain {
     void undo() const;
 
   private:
-    int mesh_ = -1;       // the type's own mesh in `sphere_meshes`
-    float radius_ = 0.0f; // the sphere's radius with room for the chain's drift
+    int mesh_ = -1;                      // the type's own mesh in `sphere_meshes`
+    unsigned lists_[SPHERE_MESHES] = {}; // each mesh's display list, once this pass needed it
+    float radius_ = 0.0f;                // the sphere's radius with room for the chain's drift
     double sphere_radius_ = 0.0;
     double planes_[6][4] = {}; // the view frustum in star-pass coordinates, normals unit length
     double eye_[3][4] = {};    // star-pass coordinates -> eye coordinates
@@ -78,6 +79,7 @@ class SphereChain {
 
     bool in_view(float oz, float oy, float ox) const;
     void begin_drawing();
+    unsigned list_of(int mesh);
     // The mesh for a sphere at these star-pass coordinates: the type's own, or for a "D" sphere
     // far enough away a coarser one whose outline strays from it by a fraction of a pixel.
     unsigned mesh_for(float oz, float oy, float ox, bool* around_eye);

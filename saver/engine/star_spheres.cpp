@@ -63,7 +63,7 @@ unsigned compiled_mesh(int index, float radius) {
 SphereChain::SphereChain(const StarSetup& setup) {
     if (setup.form != NearForm::sphere || quadric == nullptr) return;
     sphere_radius_ = setup.sphere_radius;
-    if (compiled_mesh(TYPE_MESH[setup.sphere_type], setup.sphere_radius) == 0) return;
+    if (list_of(TYPE_MESH[setup.sphere_type]) == 0) return;
     mesh_ = TYPE_MESH[setup.sphere_type];
     GLfloat projection[16], modelview[16];
     GLint viewport[4];
@@ -115,6 +115,11 @@ SphereChain::SphereChain(const StarSetup& setup) {
     inside_reach_squared_ = std::isfinite(reach) ? reach * reach : INFINITY;
 }
 
+unsigned SphereChain::list_of(int mesh) {
+    if (lists_[mesh] == 0) lists_[mesh] = compiled_mesh(mesh, static_cast<float>(sphere_radius_));
+    return lists_[mesh];
+}
+
 unsigned SphereChain::mesh_for(float oz, float oy, float ox, bool* around_eye) {
     double e[3];
     for (int r = 0; r < 3; ++r)
@@ -122,10 +127,9 @@ unsigned SphereChain::mesh_for(float oz, float oy, float ox, bool* around_eye) {
     const double squared = e[0] * e[0] + e[1] * e[1] + e[2] * e[2];
     // From inside, or through the hole the near plane cuts into it, the far side is what shows.
     *around_eye = squared <= inside_reach_squared_;
-    const float radius = static_cast<float>(sphere_radius_);
     const double depth = -e[2];
     const double outside = squared - eye_radius_ * eye_radius_;
-    if (*around_eye || depth <= eye_radius_ || outside <= 0.0) return compiled_mesh(mesh_, radius);
+    if (*around_eye || depth <= eye_radius_ || outside <= 0.0) return list_of(mesh_);
     // The outline's radius along the direction away from the centre of the view, where the
     // perspective stretches it most.
     const double pixels =
@@ -133,8 +137,8 @@ unsigned SphereChain::mesh_for(float oz, float oy, float ox, bool* around_eye) {
     for (int mesh = 0; mesh < mesh_; ++mesh)
         if (SPHERE_DETAILS[mesh] >= COARSEST_STAND_IN_DETAIL &&
             pixels <= STAND_IN_PIXEL_LIMIT[mesh])
-            return compiled_mesh(mesh, radius);
-    return compiled_mesh(mesh_, radius);
+            return list_of(mesh);
+    return list_of(mesh_);
 }
 
 bool SphereChain::in_view(float oz, float oy, float ox) const {
