@@ -140,10 +140,10 @@ int create_temporary_beside(const std::string& path, unsigned mode, std::string*
         "." + path.substr(slash == std::string::npos ? 0 : slash + 1) + ".tmp-";
     remove_dead_temporaries(directory, prefix);
     const std::string own = directory + prefix + std::to_string(getpid()) + "-";
-    // A name can only be taken by a writer of ours that is running right now.
+    // After the clean-up a name of ours that exists is one this process is writing: take the next.
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name = own + std::to_string(counter++);
-        std::unique_lock<std::mutex> hold(temporaries_lock);
+        std::lock_guard<std::mutex> hold(temporaries_lock);
         const int fd =
             open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
         if (fd >= 0) {
