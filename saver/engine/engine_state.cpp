@@ -60,7 +60,7 @@ int colour_shift_countdown;
 int colour_shift_direction = 1;
 float current_tail_length;
 GLUquadric* quadric;
-SphereMesh sphere_meshes[SPHERE_TYPES];
+SphereMesh sphere_meshes[SPHERE_MESHES];
 int client_width, client_height;
 int refreshed_width, refreshed_height;
 float rainbow_r[RAINBOW_SIZE], rainbow_g[RAINBOW_SIZE], rainbow_b[RAINBOW_SIZE];

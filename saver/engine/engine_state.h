@@ -78,14 +78,18 @@ extern int colour_shift_countdown;
 extern int colour_shift_direction; // +1 or -1
 extern float current_tail_length;
 extern GLUquadric* quadric;
-// The quadric's sphere of each tessellation type ("A", "D", "B", "C"), compiled into a display
-// list for the radius it was last drawn at; list 0 until first needed.
+// The quadric's sphere at each detail (slices and stacks) the sphere stars use: the types' own
+// ("A" 2, "B" 3, "C" 7, "D" 32) and the coarser stand-ins of "D" for spheres that cover few
+// pixels. Each is compiled into a display list for the radius it was last drawn at; list 0
+// until first needed.
 constexpr int SPHERE_TYPES = 4;
+constexpr int SPHERE_DETAILS[] = {2, 3, 7, 8, 12, 16, 24, 32};
+constexpr int SPHERE_MESHES = sizeof SPHERE_DETAILS / sizeof SPHERE_DETAILS[0];
 struct SphereMesh {
     unsigned list;
     float radius;
 };
-extern SphereMesh sphere_meshes[SPHERE_TYPES];
+extern SphereMesh sphere_meshes[SPHERE_MESHES];
 extern int client_width, client_height;
 extern int refreshed_width, refreshed_height; // size at the last projection refresh
 constexpr int RAINBOW_SIZE = 512;

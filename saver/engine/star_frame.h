@@ -64,19 +64,25 @@ class SphereChain {
     void undo() const;
 
   private:
-    unsigned mesh_ = 0;
-    float radius_ = 0.0f;
+    int mesh_ = -1;                      // the type's own mesh in `sphere_meshes`
+    unsigned lists_[SPHERE_MESHES] = {}; // each mesh's display list, once this pass needed it
+    float radius_ = 0.0f;                // the sphere's radius with room for the chain's drift
+    double sphere_radius_ = 0.0;
     double planes_[6][4] = {}; // the view frustum in star-pass coordinates, normals unit length
     double eye_[3][4] = {};    // star-pass coordinates -> eye coordinates
     double inside_reach_squared_ = 0.0;
+    double eye_radius_ = 0.0;       // the sphere's radius in eye units, at its largest
+    double pixels_per_slope_ = 0.0; // screen pixels per unit of x/z or y/z, the larger
     float z_ = 0.0f, y_ = 0.0f, x_ = 0.0f;
     bool moved_ = false;
     bool drawing_ = false; // the sphere state is on: far sides culled, colour as emission
 
     bool in_view(float oz, float oy, float ox) const;
     void begin_drawing();
-    // The eye is inside the sphere or so close that the near plane cuts it open.
-    bool around_eye(float oz, float oy, float ox) const;
+    unsigned list_of(int mesh);
+    // The mesh for a sphere at these star-pass coordinates: the type's own, or for a "D" sphere
+    // far enough away a coarser one whose outline strays from it by a fraction of a pixel.
+    unsigned mesh_for(float oz, float oy, float ox, bool* around_eye);
 };
 
 // Truncation toward zero that stays defined for values no int can hold (the far side of a
