@@ -18,6 +18,15 @@ bool keep_file_mode(const std::string& existing, const std::string& replacement)
 // Writes every byte, retrying short and interrupted writes; false on the first real failure.
 bool write_all(int fd, const void* bytes, size_t size);
 
+// Temporary files beside a target are named ".NAME.tmp-PID-N" after the process writing them,
+// so that what a killed writer left can be told from what a live one is still writing.
+// Creates one beside `path` exclusively (an existing file or link of that name is never written
+// through), with `mode` before the umask, and returns its descriptor with its name in
+// *temporary, or -1. Leftovers beside `path` of writers that have died are removed first.
+int create_temporary_beside(const std::string& path, unsigned mode, std::string* temporary);
+// Ends this process's use of a temporary made above, once it is renamed into place or removed.
+void release_temporary(const std::string& temporary);
+
 // Files that are complete or absent: the bytes go to a temporary file in the target's
 // directory, which is synced and renamed over the target with the given mode bits. On failure
 // nothing is left and the old file, if any, is untouched.

@@ -2,7 +2,6 @@
 
 #include "platform/files.h"
 
-#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -97,15 +96,6 @@ std::string replacement_target(const std::string& path) {
     return target;
 }
 
-std::string temporary_path_beside(const std::string& path) {
-    static std::atomic<unsigned> counter{0};
-    const auto slash = path.rfind('/');
-    const std::string directory = slash == std::string::npos ? "" : path.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    return directory + "." + name + ".tmp-" + std::to_string(getpid()) + "-" +
-           std::to_string(counter++);
-}
-
 } // namespace
 
 std::shared_ptr<const IniText> load_profile(const std::string& path, ProfileLoad* status) {
@@ -140,8 +130,8 @@ bool store_profile(const std::string& path, std::string bytes) {
     const std::string target = replacement_target(path);
     struct stat old {};
     const bool existed = stat(target.c_str(), &old) == 0;
-    const std::string temporary = temporary_path_beside(target);
-    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    std::string temporary;
+    const int fd = create_temporary_beside(target, 0666, &temporary);
     if (fd < 0) return false;
     // The rename alone keeps every reader from a half-written file; syncing to the disk waits
     // for the flush a batch of writes ends with, so a View save of a hundred keys stays quick.
@@ -149,10 +139,9 @@ bool store_profile(const std::string& path, std::string bytes) {
               write_all(fd, bytes.data(), bytes.size());
     ok = close(fd) == 0 && ok;
     ok = ok && rename(temporary.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        unlink(temporary.c_str());
-        return false;
-    }
+    if (!ok) unlink(temporary.c_str());
+    release_temporary(temporary);
+    if (!ok) return false;
     struct stat now {};
     if (stat(path.c_str(), &now) == 0) {
         auto text = std::make_shared<IniText>();

@@ -44,17 +44,18 @@ bool read_whole(const char* path, std::string* bytes) {
     return ok;
 }
 
-// The work file replaces the old one only once it is whole.
+// The work file replaces the old one only once it is whole. Its temporary is this process's own:
+// a screen saver and the editor may load the same module at the same moment.
 bool write_work_file(const std::string& bytes) {
-    const std::string temporary = std::string(module_work_file) + ".tmp";
-    FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = std::fflush(file) == 0 && ok;
-    ok = std::fclose(file) == 0 && ok;
+    std::string temporary;
+    const int fd = create_temporary_beside(module_work_file, 0666, &temporary);
+    if (fd < 0) return false;
+    bool ok = write_all(fd, bytes.data(), bytes.size());
+    ok = close(fd) == 0 && ok;
     ok = ok && keep_file_mode(module_work_file, temporary);
-    if (ok) ok = std::rename(temporary.c_str(), module_work_file) == 0;
+    ok = ok && std::rename(temporary.c_str(), module_work_file) == 0;
     if (!ok) std::remove(temporary.c_str());
+    release_temporary(temporary);
     return ok;
 }
 

@@ -103,14 +103,15 @@ bool settings_whole() {
     return module_whole && timer_whole;
 }
 
-// The staged files of a module save ("<file>.tmp").
+// The staged files of a module save ("<file>.tmp") and the profile writes' temporaries
+// (".<file>.tmp-<pid>-<n>").
 std::vector<std::string> leftover_temporaries(const std::string& directory) {
     std::vector<std::string> found;
     DIR* dir = opendir(directory.c_str());
     if (!dir) return found;
     while (dirent* entry = readdir(dir)) {
         const std::string name = entry->d_name;
-        if (name.size() > 4 && name.compare(name.size() - 4, 4, ".tmp") == 0) found.push_back(name);
+        if (name.find(".tmp") != std::string::npos) found.push_back(name);
     }
     closedir(dir);
     return found;

@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -114,6 +115,19 @@ TEST_F(ModuleLoad, ReloadingKeepsTheWorkFilesMode) {
     chmod(module_work_file, 0600);
     ASSERT_EQ(load_module(path.c_str(), &without_stars), 1);
     EXPECT_EQ(mode_of(module_work_file), 0600u);
+}
+
+// Another copy loading the same module, or a link left in the data directory, holds the name a
+// shared temporary would have: the load writes its own and reaches nothing through a link.
+TEST_F(ModuleLoad, TheWorkCopyGoesThroughATemporaryOfItsOwn) {
+    write_file(library + "/outside", "kept");
+    ASSERT_EQ(symlink((library + "/outside").c_str(), (data + "Galaxy-2.ini.tmp").c_str()), 0);
+    write_file(data + ".Galaxy-2.ini.tmp-1-0", "another copy's half");
+    int without_stars = 0;
+    ASSERT_EQ(load_module(path.c_str(), &without_stars), 1);
+    EXPECT_EQ(read_file(module_work_file), read_file(path));
+    EXPECT_EQ(read_file(library + "/outside"), "kept");
+    EXPECT_EQ(read_file(data + ".Galaxy-2.ini.tmp-1-0"), "another copy's half");
 }
 
 TEST_F(ModuleLoad, NamesWrittenInAnotherCaseAreFound) {
