@@ -27,6 +27,14 @@ int create_temporary_beside(const std::string& path, unsigned mode, std::string*
 // Ends this process's use of a temporary made above, once it is renamed into place or removed.
 void release_temporary(const std::string& temporary);
 
+// One file of a set that replaces its targets together: the bytes go to a temporary made as
+// above (mode 0666 before the umask, or the permission bits of `path` when it exists), synced
+// and closed. The name is in *temporary whenever the temporary was created; the caller renames
+// it into place or removes it, then releases it.
+enum class TemporaryWrite { written, not_created, not_written };
+TemporaryWrite write_temporary_beside(const std::string& path, const void* bytes, size_t size,
+                                      std::string* temporary);
+
 // Files that are complete or absent: the bytes go to a temporary file in the target's
 // directory, which is synced and renamed over the target with the given mode bits. On failure
 // nothing is left and the old file, if any, is untouched.

@@ -161,6 +161,17 @@ void release_temporary(const std::string& temporary) {
     temporaries_in_use.erase(temporary);
 }
 
+TemporaryWrite write_temporary_beside(const std::string& path, const void* bytes, size_t size,
+                                      std::string* temporary) {
+    const int fd = create_temporary_beside(path, 0666, temporary);
+    if (fd < 0) return TemporaryWrite::not_created;
+    // Synced before the rename, so that a file reported written also outlives a power cut.
+    bool written = write_all(fd, bytes, size) && fsync(fd) == 0;
+    written = close(fd) == 0 && written;
+    written = written && keep_file_mode(path, *temporary);
+    return written ? TemporaryWrite::written : TemporaryWrite::not_written;
+}
+
 bool write_file_atomically(const std::string& path, const void* bytes, size_t size, unsigned mode) {
     std::string temporary;
     const int fd = create_temporary_beside(path, 0600, &temporary);

@@ -46,28 +46,32 @@ std::string module_text() {
 enum Staged { STAGED = 0, NOT_CREATED, NOT_WRITTEN };
 
 struct StagedFiles {
-    std::vector<std::string> targets;
+    struct Stage {
+        std::string target, temporary;
+    };
+    std::vector<Stage> stages;
 
     Staged add(const std::string& path, const void* bytes, size_t size) {
-        const std::string temporary = path + ".tmp";
-        FILE* file = std::fopen(temporary.c_str(), "wb");
-        if (!file) return NOT_CREATED;
-        targets.push_back(path);
-        bool ok = size == 0 || std::fwrite(bytes, 1, size, file) == size;
-        ok = std::fflush(file) == 0 && ok;
-        ok = std::fclose(file) == 0 && ok;
-        ok = ok && keep_file_mode(path, temporary);
-        return ok ? STAGED : NOT_WRITTEN;
+        std::string temporary;
+        const TemporaryWrite written = write_temporary_beside(path, bytes, size, &temporary);
+        if (written == TemporaryWrite::not_created) return NOT_CREATED;
+        stages.push_back(Stage{path, temporary});
+        return written == TemporaryWrite::written ? STAGED : NOT_WRITTEN;
     }
     bool commit() {
         bool ok = true;
-        for (const std::string& path : targets)
-            ok = std::rename((path + ".tmp").c_str(), path.c_str()) == 0 && ok;
-        targets.clear();
+        for (const Stage& stage : stages) {
+            ok = std::rename(stage.temporary.c_str(), stage.target.c_str()) == 0 && ok;
+            release_temporary(stage.temporary);
+        }
+        stages.clear();
         return ok;
     }
     ~StagedFiles() {
-        for (const std::string& path : targets) std::remove((path + ".tmp").c_str());
+        for (const Stage& stage : stages) {
+            std::remove(stage.temporary.c_str());
+            release_temporary(stage.temporary);
+        }
     }
 };
 

@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstdio>
+#include <dirent.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,6 +30,16 @@ class ModuleSave : public ::testing::Test {
         for (int plane = 0; plane < PLANE_COUNT; ++plane)
             for (int i = 0; i < STAR_COUNT; ++i) target_stars[plane][i] = static_cast<uint8_t>(i);
         recorded_length = 0;
+    }
+    // The entries of a directory whose names hold `part`.
+    int entries_named(const std::string& directory, const std::string& part) {
+        int found = 0;
+        if (DIR* dir = opendir(directory.c_str())) {
+            while (const dirent* entry = readdir(dir))
+                if (std::string(entry->d_name).find(part) != std::string::npos) ++found;
+            closedir(dir);
+        }
+        return found;
     }
     long size_of(const std::string& path) {
         struct stat info {};
@@ -91,31 +105,42 @@ TEST_F(ModuleSave, AFailedSaveKeepsTheOldModuleWhole) {
     const std::string old_text = read_file(path);
     const std::string old_plane = read_file(library + "/New/New.pr1");
 
-    // A directory where a plane's temporary file would go makes that write fail.
-    mkdir((library + "/New/New.pr3.tmp").c_str(), 0755);
+    // A file where the side files' directory should be: no side file can be created.
+    ASSERT_EQ(rename((library + "/New").c_str(), (library + "/Aside").c_str()), 0);
+    write_file(library + "/New", "not a directory");
     write_private_profile_string("2000", "fov", "90", module_work_file);
     target_stars[PLANE_XH][0] = 99;
     headless_clear_message_boxes();
     EXPECT_EQ(save_module(path.c_str(), SAVE_FULL, window), 0);
+    ASSERT_EQ(std::remove((library + "/New").c_str()), 0);
+    ASSERT_EQ(rename((library + "/Aside").c_str(), (library + "/New").c_str()), 0);
 
     EXPECT_EQ(read_file(path), old_text);
     EXPECT_EQ(read_file(library + "/New/New.pr1"), old_plane);
     ASSERT_EQ(headless_message_boxes().size(), 1u);
     EXPECT_EQ(headless_message_boxes()[0].text, "Can not create a file");
     EXPECT_EQ(headless_message_boxes()[0].caption, "Error");
-    EXPECT_EQ(size_of(library + "/New.sv.tmp"), -1);
+    EXPECT_EQ(entries_named(library, ".tmp"), 0);
 }
 
 TEST_F(ModuleSave, AFailedWriteIsReportedApartFromAFileThatCannotBeCreated) {
     const std::string path = library + "/New.sv";
-    mkdir((library + "/New").c_str(), 0755);
-    // The plane is created but every write to it fails.
-    ASSERT_EQ(symlink("/dev/full", (library + "/New/New.pr2.tmp").c_str()), 0);
+    // The files are created but a write beyond the first kilobyte fails.
+    const auto old_handler = signal(SIGXFSZ, SIG_IGN);
+    rlimit old_limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
+    rlimit small = old_limit;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     headless_clear_message_boxes();
-    EXPECT_EQ(save_module(path.c_str(), SAVE_FULL, window), SAVE_FAILED);
+    const int saved = save_module(path.c_str(), SAVE_FULL, window);
+    setrlimit(RLIMIT_FSIZE, &old_limit);
+    signal(SIGXFSZ, old_handler);
+    EXPECT_EQ(saved, SAVE_FAILED);
     ASSERT_EQ(headless_message_boxes().size(), 1u);
     EXPECT_EQ(headless_message_boxes()[0].text, "Can not write the module; the old files are kept");
     EXPECT_EQ(size_of(path), -1);
+    EXPECT_EQ(entries_named(library + "/New", ".tmp"), 0);
     headless_clear_message_boxes();
     // The module file itself: no message, and the caller learns it was never made.
     EXPECT_EQ(save_module((library + "/none/X.sv").c_str(), SAVE_FULL, window), SAVE_NOT_CREATED);
