@@ -17,14 +17,7 @@ product=$3
 seconds=$4
 here=$(cd "$(dirname "$0")" && pwd)
 
-root=$(mktemp -d)
-saver=""
-trap '[ -n "$saver" ] && kill "$saver" 2>/dev/null; wait 2>/dev/null || true; rm -rf "$root"' EXIT
-export XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data XDG_RUNTIME_DIR=$root/runtime
-mkdir -p "$XDG_CONFIG_HOME/solvantrix" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-settings=$XDG_CONFIG_HOME/solvantrix/Solvantrix!.ini
-cc -O2 -shared -fPIC "$here/swapcount.c" -o "$root/swapcount.so" -ldl
+source "$here/saver_sandbox.sh"
 
 # The counter reports the frames since the first every two seconds: the rate is taken between
 # its first and its last report, past the module load and the first View's settling.
@@ -40,7 +33,7 @@ for file in "$product"/library/*.sv; do
     module=$(basename "$file")
     printf '[data]\npath=%s/\nmodule=%s\nmodsel=0\ntimer=1000\n[cycle]\n%s=1\n' \
         "$product" "$file" "$module" >"$settings"
-    LD_PRELOAD=$root/swapcount.so "$program" /s 2>"$root/frames.log" &
+    LD_PRELOAD=$swapcount "$program" /s 2>"$root/frames.log" &
     saver=$!
     sleep "$seconds"
     kill "$saver" 2>/dev/null || true

@@ -18,13 +18,7 @@ product=$3
 seconds=$4
 here=$(cd "$(dirname "$0")" && pwd)
 
-root=$(mktemp -d)
-saver=""
-trap '[ -n "$saver" ] && kill "$saver" 2>/dev/null; wait 2>/dev/null || true; rm -rf "$root"' EXIT
-export XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data XDG_RUNTIME_DIR=$root/runtime
-mkdir -p "$XDG_CONFIG_HOME/solvantrix" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-settings=$XDG_CONFIG_HOME/solvantrix/Solvantrix!.ini
+source "$here/saver_sandbox.sh"
 
 modules=()
 for file in "$product"/library/*.sv; do modules+=("$(basename "$file")"); done
@@ -36,8 +30,7 @@ count=${#modules[@]}
     for module in "${modules[@]}"; do printf '%s=1\n' "$module"; done
 } >"$settings"
 
-cc -O2 -shared -fPIC "$here/swapcount.c" -o "$root/swapcount.so" -ldl
-LD_PRELOAD=$root/swapcount.so "$program" /s 2>"$root/frames.log" &
+LD_PRELOAD=$swapcount "$program" /s 2>"$root/frames.log" &
 saver=$!
 
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$saver/status" 2>/dev/null || echo 0; }

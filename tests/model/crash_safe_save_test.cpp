@@ -181,16 +181,9 @@ TEST_F(CrashSafeSave, EveryFileIsWhollyOldOrNewAfterAKillAtAnyMoment) {
 // itself, then a side file after the text was written. The caller learns that the save failed.
 TEST_F(CrashSafeSave, AFailedWriteKeepsTheOldFilesAndSaysSo) {
     for (rlim_t limit : {rlim_t{1000}, rlim_t{STAR_COUNT / 2}}) {
-        const auto old_handler = signal(SIGXFSZ, SIG_IGN);
-        rlimit old_limit{};
-        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
-        rlimit small = old_limit;
-        small.rlim_cur = limit;
-        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
         headless_clear_message_boxes();
-        const int result = write_generation(GENERATIONS[1], module);
-        setrlimit(RLIMIT_FSIZE, &old_limit);
-        signal(SIGXFSZ, old_handler);
+        const int result =
+            with_file_size_limit(limit, [&] { return write_generation(GENERATIONS[1], module); });
 
         EXPECT_EQ(result, SAVE_FAILED) << "limit " << limit;
         ASSERT_EQ(headless_message_boxes().size(), 1u) << "limit " << limit;

@@ -126,16 +126,9 @@ TEST_F(ModuleSave, AFailedSaveKeepsTheOldModuleWhole) {
 TEST_F(ModuleSave, AFailedWriteIsReportedApartFromAFileThatCannotBeCreated) {
     const std::string path = library + "/New.sv";
     // The files are created but a write beyond the first kilobyte fails.
-    const auto old_handler = signal(SIGXFSZ, SIG_IGN);
-    rlimit old_limit{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
-    rlimit small = old_limit;
-    small.rlim_cur = 1024;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     headless_clear_message_boxes();
-    const int saved = save_module(path.c_str(), SAVE_FULL, window);
-    setrlimit(RLIMIT_FSIZE, &old_limit);
-    signal(SIGXFSZ, old_handler);
+    const int saved =
+        with_file_size_limit(1024, [&] { return save_module(path.c_str(), SAVE_FULL, window); });
     EXPECT_EQ(saved, SAVE_FAILED);
     ASSERT_EQ(headless_message_boxes().size(), 1u);
     EXPECT_EQ(headless_message_boxes()[0].text, "Can not write the module; the old files are kept");

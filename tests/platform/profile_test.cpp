@@ -272,15 +272,8 @@ TEST_F(ProfileTest, WriteFailingMidwayLeavesTheOriginalIntact) {
     write_file(file, original);
     ASSERT_EQ(get_private_profile_int("data", "a", -1, file.c_str()), -1);
     // A file size limit makes the temporary file's write fail part way, like a full disk.
-    const auto old_handler = signal(SIGXFSZ, SIG_IGN);
-    rlimit old_limit{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
-    rlimit small = old_limit;
-    small.rlim_cur = 1024;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = write_private_profile_string("data", "a", "1", file.c_str());
-    setrlimit(RLIMIT_FSIZE, &old_limit);
-    signal(SIGXFSZ, old_handler);
+    const bool written = with_file_size_limit(
+        1024, [&] { return write_private_profile_string("data", "a", "1", file.c_str()); });
 
     EXPECT_FALSE(written);
     EXPECT_EQ(read_file(file), original);
