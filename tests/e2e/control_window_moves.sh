@@ -11,14 +11,14 @@ install_fixture "$fixtures"
 set -euo pipefail
 program=$1 close_window=$2 here=$3 settings=$4
 source "$here/x_helpers.sh"
-start_until '[ -n "$(xdotool search --onlyvisible --name "^Module: Hand-Made$" 2>/dev/null)" ]' \
+start_until '[ -n "$(window_named "Module: Hand-Made")" ]' \
     "$program" || { echo "the control window did not show the module"; exit 1; }
 editor=$started
-controls=$(xdotool search --onlyvisible --name '^Module: Hand-Made$' | head -1)
+controls=$(window_named "Module: Hand-Made")
 xdotool windowmove --sync "$controls" 230 510
 sleep 1
 
-"$close_window" "$(xdotool search --onlyvisible --name '^Hand-Made$' | head -1)"
+"$close_window" "$(window_named "Hand-Made")"
 wait_for_exit "$editor" 15 || { echo "closing did not end the program"; exit 1; }
 grep -q '^xmainx=230$' "$settings" && grep -q '^xmainy=510$' "$settings" ||
     { echo "the moved corner was not remembered"; grep '^xmain' "$settings"; exit 1; }

@@ -11,7 +11,7 @@ rm -f "$settings"
 set -euo pipefail
 program=$1 here=$2
 source "$here/x_helpers.sh"
-start_until '[ -n "$(xdotool search --onlyvisible --name "^demo$" 2>/dev/null)" ]' "$program" ||
+start_until '[ -n "$(window_named "demo")" ]' "$program" ||
     { echo "the demo module did not load"; exit 1; }
 editor=$started
 sleep 3

@@ -11,16 +11,16 @@ install_fixture "$fixtures"
 set -euo pipefail
 program=$1 close_window=$2 here=$3 settings=$4
 source "$here/x_helpers.sh"
-start_until '[ -n "$(xdotool search --onlyvisible --name "^Module: Hand-Made$" 2>/dev/null)" ]' \
+start_until '[ -n "$(window_named "Module: Hand-Made")" ]' \
     "$program" || { echo "the control window did not show the module"; exit 1; }
 editor=$started
-controls=$(xdotool search --onlyvisible --name '^Module: Hand-Made$' | head -1)
+controls=$(window_named "Module: Hand-Made")
 eval "$(xdotool getwindowgeometry --shell "$controls")"
 # "G" stands 65 to 79 dialog units across, 2 to 15 down (7/4 and 2 pixels per unit).
 xdotool mousemove $((X + 126)) $((Y + 17)) click 1
-wait_for '[ -n "$(xdotool search --onlyvisible --name "^Global Settings$" 2>/dev/null)" ]' ||
+wait_for '[ -n "$(window_named "Global Settings")" ]' ||
     { echo "Global Settings did not open"; exit 1; }
-dialog=$(xdotool search --onlyvisible --name '^Global Settings$' | head -1)
+dialog=$(window_named "Global Settings")
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
 # The frame-rate field: 14 to 42 units across, 18 to 31 down.
 xdotool mousemove $((X + 48)) $((Y + 48)) click 1
@@ -28,13 +28,13 @@ sleep 0.3
 xdotool key End BackSpace BackSpace BackSpace BackSpace type 45
 sleep 0.3
 xdotool key Return
-wait_for '[ -z "$(xdotool search --onlyvisible --name "^Global Settings$" 2>/dev/null)" ]' ||
+wait_for '[ -z "$(window_named "Global Settings")" ]' ||
     { echo "OK did not close the dialog"; exit 1; }
 wait_for 'grep -q "^globaldelay=45$" "$settings"' ||
     { echo "the frame rate was not written"; cat "$settings"; exit 1; }
 grep -q '^auxresolution=120$' "$settings" || { echo "the other values were not written"; exit 1; }
 
-"$close_window" "$(xdotool search --onlyvisible --name '^Hand-Made$' | head -1)"
+"$close_window" "$(window_named "Hand-Made")"
 wait_for_exit "$editor" 15 || { echo "closing did not end the program"; exit 1; }
 echo ok
 SCRIPT

@@ -11,10 +11,10 @@ install_fixture "$fixtures"
 set -euo pipefail
 program=$1 close_window=$2 here=$3 settings=$4
 source "$here/x_helpers.sh"
-start_until '[ -n "$(xdotool search --onlyvisible --name "^Hand-Made$" 2>/dev/null)" ]' "$program" ||
+start_until '[ -n "$(window_named "Hand-Made")" ]' "$program" ||
     { echo "the module did not load"; exit 1; }
 editor=$started
-window=$(xdotool search --onlyvisible --name '^Hand-Made$' | head -1)
+window=$(window_named "Hand-Made")
 sleep 2
 read -r r0 g0 b0 <<< "$(mean_rgb 0 0 640 400)"
 awk -v r="$r0" -v b="$b0" 'BEGIN{exit !(b > r)}' || { echo "View 8 is not blue: $r0 $g0 $b0"; exit 1; }

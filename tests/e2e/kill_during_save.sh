@@ -33,13 +33,13 @@ fail() {
 # Starts the editor on the module, its starfield window moved to X Y, so that the module's and
 # the settings' window position is what this round writes anew.
 start_editor() {
-    start_until '[ -n "$(xdotool search --onlyvisible --name "^Module: Hand-Made$" 2>/dev/null)" ]' \
+    start_until '[ -n "$(window_named "Module: Hand-Made")" ]' \
         "$program" || fail "the editor did not start (round $round)"
     editor=$started
-    wait_for '[ -n "$(xdotool search --onlyvisible --name "^Hand-Made$" 2>/dev/null)" ]' ||
+    wait_for '[ -n "$(window_named "Hand-Made")" ]' ||
         fail "the module did not load (round $round)"
-    window=$(xdotool search --onlyvisible --name '^Hand-Made$' | head -1)
-    controls=$(xdotool search --onlyvisible --name '^Module: Hand-Made$' | head -1)
+    window=$(window_named "Hand-Made")
+    controls=$(window_named "Module: Hand-Made")
     xdotool windowmove --sync "$window" "$1" "$2"
 }
 
@@ -50,7 +50,7 @@ open_save_dialog() {
     local attempt
     for attempt in 1 2 3; do
         xdotool mousemove $((X + 724)) $((Y + 17)) click 1
-        wait_for '[ -n "$(xdotool search --onlyvisible --name "^Save Solvantrix Module$" 2>/dev/null)" ]' &&
+        wait_for '[ -n "$(window_named "Save Solvantrix Module")" ]' &&
             break
         [ "$attempt" -lt 3 ] || fail "the save dialog did not open (round $round)"
     done

@@ -28,10 +28,10 @@ click() {
 }
 click_continue() { click 197 159; }
 open_dialog() {
-    start_until '[ -n "$(xdotool search --onlyvisible --name "^Solvantrix Setup$" 2>/dev/null)" ]' \
+    start_until '[ -n "$(window_named "Solvantrix Setup")" ]' \
         "$@" || { echo "no setup dialog from $*"; exit 1; }
     running=$started
-    dialog=$(xdotool search --onlyvisible --name '^Solvantrix Setup$' | head -1)
+    dialog=$(window_named "Solvantrix Setup")
     sleep 0.5
 }
 finish() {
@@ -79,7 +79,7 @@ command=$(sed -n 's/^Exec=//p' "$launcher")
 [ "$command" = "$program" ] || { echo "the launcher runs $command"; exit 1; }
 
 # The menu entry's command plays the first module of the installed library.
-start_until '[ -n "$(xdotool search --onlyvisible --name "^Anti-Light-4$" 2>/dev/null)" ]' \
+start_until '[ -n "$(window_named "Anti-Light-4")" ]' \
     "$command" || { echo "Anti-Light-4 did not load"; exit 1; }
 player=$started
 sleep 3

@@ -11,6 +11,8 @@ wait_for_exit() {
     done
     return 1
 }
+# window_named TITLE: the id of a visible window whose title is exactly TITLE; empty when none.
+window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
 # mean_rgb X Y W H: the average colour of a screen rectangle as "R G B" (0..255).
 mean_rgb() {
     import -window root -crop "$3x$4+$1+$2" +repage -resize 1x1\! -depth 8 txt:- |
