@@ -38,3 +38,29 @@ start_until() {
     done
     return 1
 }
+# start_window_manager openbox|i3: runs that window manager on the display (its pid in
+# $window_manager; it ends with the X server) and waits until it manages the screen. i3 gets a
+# bar, as a user's desktop has one, so that a window asking for full screen has something to cover.
+start_window_manager() {
+    local config
+    config=$(mktemp)
+    case $1 in
+    openbox) openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >/dev/null 2>&1 & ;;
+    i3)
+        printf 'font pango:monospace 8\nbar {\n    status_command true\n}\n' > "$config"
+        i3 -c "$config" >/dev/null 2>&1 &
+        ;;
+    *) echo "unknown window manager $1"; rm -f "$config"; return 1 ;;
+    esac
+    window_manager=$!
+    local status=0
+    wait_for "window_manager_is $1" || status=1
+    rm -f "$config"
+    return $status
+}
+# window_manager_is NAME: the window manager that manages the screen names itself NAME.
+window_manager_is() {
+    local check
+    check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/{print $NF}')
+    [ -n "$check" ] && xprop -id "$check" _NET_WM_NAME 2>/dev/null | grep -qi "\"$1\""
+}
