@@ -69,6 +69,17 @@ TEST_F(ModuleSelector, TheIncludeBoxShowsWhatTheSettingsHold) {
             << file;
     }
     EXPECT_TRUE(module_included("Orb.sv"));
+
+    // Including every module at once from the global settings: the same.
+    headless_select(dialog, ID_MODULE_SELECTOR, index_of("E=mc2.sv"));
+    headless_set_modal_driver([](Hwnd global) {
+        headless_click(global, ID_GLOBAL_INCLUDE_ALL);
+        headless_click(global, IDOK);
+    });
+    click(ID_GLOBAL_SETTINGS);
+    headless_set_modal_driver(nullptr);
+    EXPECT_TRUE(module_included("Orb.sv"));
+    EXPECT_EQ(is_dlg_button_checked(dialog, ID_CYCLE_INCLUDE), 0);
 }
 
 TEST_F(ModuleSelector, TheSaveDialogRefusesNamesTheSettingsCannotHold) {
