@@ -8,10 +8,9 @@
 // password twice; both dialogs are modal and have no owner. Then, while a password is stored,
 // the question whether it locks the screen saver: so the lock is switched on and off here.
 void run_password_change();
-// The two steps on their own; the check returns the password-accepted flag, the set 1 when
-// a new password was stored.
+// The two steps on their own; the check returns the password-accepted flag.
 int run_password_check();
-int run_password_set();
+void run_password_set();
 // Whether the stored password locks the screen saver (the desktop's "ScreenSaveUsePassword"),
 // as the user answers a question.
 void ask_password_option();

@@ -47,8 +47,8 @@ Lresult set_dialog_proc(Hwnd dialog, unsigned message, Wparam wparam, Lparam) {
 
 } // namespace
 
-int run_password_set() {
-    return dialog_box(PASSWORDSET_TEMPLATE, nullptr, set_dialog_proc);
+void run_password_set() {
+    dialog_box(PASSWORDSET_TEMPLATE, nullptr, set_dialog_proc);
 }
 
 void ask_password_option() {
