@@ -20,6 +20,13 @@ unsigned get_private_profile_string(const char* section, const char* key, const 
 bool write_private_profile_string(const char* section, const char* key, const char* value,
                                   const char* file);
 
+// True when a value written now reads back exactly as given: the store trims blanks (spaces
+// and tabs) at both ends of a value and refuses line ends.
+bool private_profile_value_kept(const char* value);
+// True when a key written now is found again under its own name: not empty, no "=" or line
+// end, no blank at either end, and not starting with ";" or "[" (a comment or a header).
+bool private_profile_key_kept(const char* key);
+
 // Every key=value line of the section as consecutive terminated strings followed by an
 // empty string, cut to the buffer. Returns the characters copied, without the final zero.
 unsigned get_private_profile_section(const char* section, char* buffer, unsigned size,

@@ -126,6 +126,13 @@ void confirm() {
     show(ID_DIRECTORY, true);
 }
 
+// An install the settings could not name again for its removal is refused with a message.
+bool refused_install_dir(const std::string& dir) {
+    const char* fault = install_dir_fault(dir);
+    if (fault) message_box(setup_dialog, fault, "ERROR", MB_OK | MB_ICONERROR);
+    return fault != nullptr;
+}
+
 void browse() {
     std::string chosen;
     // Starting in the directory shown, so that taking it as it is keeps it.
@@ -133,6 +140,7 @@ void browse() {
                            install_dir.c_str()))
         return;
     while (chosen.size() > 1 && chosen.back() == '/') chosen.pop_back();
+    if (refused_install_dir(chosen)) return;
     install_dir = chosen;
     set_dlg_item_text(setup_dialog, ID_DIRECTORY, install_dir.c_str());
 }
@@ -179,6 +187,11 @@ void unpack_next() {
 }
 
 void install() {
+    // The default directory is checked here, before anything is written.
+    if (refused_install_dir(install_dir)) {
+        setup_busy = 0;
+        return;
+    }
     say("Please wait while Solvantrix is installed...", nullptr);
     for (int id : {ID_PROMPT, ID_BROWSE, ID_DIRECTORY}) show(id, false);
     const uint64_t required = required_free_space();

@@ -175,6 +175,14 @@ bool private_profile_section_exists(const char* section, const char* file) {
     return ini_find_section(*ini, trim_blanks(section)) != nullptr;
 }
 
+bool private_profile_value_kept(const char* value) {
+    return value && !has_line_end(value) && trim_blanks(value).size() == std::strlen(value);
+}
+
+bool private_profile_key_kept(const char* key) {
+    return key && writable_key(key) && trim_blanks(key).size() == std::strlen(key);
+}
+
 bool restrict_private_profile(const char* file) {
     if (!usable_name(file)) return false;
     std::lock_guard<std::mutex> hold(store_lock);

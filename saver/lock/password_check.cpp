@@ -52,5 +52,7 @@ int run_password_check() {
 }
 
 void run_password_change() {
-    if (run_password_check() == 1) run_password_set();
+    if (run_password_check() != 1) return;
+    run_password_set();
+    if (!read_stored_password().empty()) ask_password_option();
 }

@@ -3,7 +3,9 @@
 
 #include "platform/dialog.h"
 #include "platform/message_box.h"
+#include "platform/paths.h"
 #include "saver/lock/password_text.h"
+#include "saver/model/settings.h"
 #include "saver/resources/control_ids.h"
 #include "saver/resources/password_templates.h"
 
@@ -16,7 +18,13 @@ void store_typed(Hwnd dialog) {
         message_box(dialog, fault, "Password Error", MB_OK | MB_ICONWARNING);
         return;
     }
-    write_stored_password(lower);
+    if (!write_stored_password(lower)) {
+        const std::string text =
+            "Your password could not be stored: " + resolve_profile_path(SETTINGS_FILE) +
+            " cannot be written. ";
+        message_box(dialog, text.c_str(), "Password Error", MB_OK | MB_ICONERROR);
+        return;
+    }
     end_dialog(dialog, 1);
 }
 
@@ -41,4 +49,16 @@ Lresult set_dialog_proc(Hwnd dialog, unsigned message, Wparam wparam, Lparam) {
 
 void run_password_set() {
     dialog_box(PASSWORDSET_TEMPLATE, nullptr, set_dialog_proc);
+}
+
+void ask_password_option() {
+    const int answer = message_box(nullptr,
+                                   "Ask for this password whenever the screen saver ends?\n\n"
+                                   "With No, the password stays stored, but any key or mouse "
+                                   "move ends the screen saver.",
+                                   "Solvantrix Screen Saver", MB_YESNO | MB_ICONQUESTION);
+    if (answer != IDYES && answer != IDNO) return;
+    if (!write_password_option(answer == IDYES))
+        message_box(nullptr, "The lock could not be switched: the registry file cannot be written.",
+                    "Password Error", MB_OK | MB_ICONERROR);
 }

@@ -1,12 +1,16 @@
 #include "saver/lock/password_text.h"
 
 #include "platform/profile.h"
+#include "platform/registry.h"
 #include "saver/model/settings.h"
 
 #include <cctype>
 #include <cstring>
 
 namespace {
+
+constexpr const char* DESKTOP_KEY = "Control Panel\\Desktop";
+constexpr const char* PASSWORD_OPTION = "ScreenSaveUsePassword";
 
 constexpr char PLAIN[] = "abcdefghijklmnopqrstuvwxyz0123456789_-ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 constexpr char SCRAMBLED[] = "GHjWhlKr-zdqMTemi42IAuakSEJFs0nLZYNco9DP67Rb_1Ug5pQVyBt38CxOXfvw";
@@ -42,6 +46,9 @@ const char* new_password_fault(const std::string& upper, const std::string& lowe
     if (lower.size() < 2) return "Your password isn't long enough. ";
     if (lower.size() >= 16) return "Your password is too long. ";
     if (lower != upper) return "Enter both again.  They MUST be the same. ";
+    // "ab " would be stored as "ab", and a password of blanks alone as no password at all.
+    if (!private_profile_value_kept(scramble_password(lower).c_str()))
+        return "Your password cannot begin or end with a blank. ";
     return nullptr;
 }
 
@@ -51,11 +58,12 @@ std::string read_stored_password() {
     return unscramble_password(buffer);
 }
 
-void write_stored_password(const std::string& plain) {
+bool write_stored_password(const std::string& plain) {
     // Restricted before the password is written, so that it never sits in a readable file.
-    restrict_private_profile(SETTINGS_FILE);
-    write_private_profile_string("Items", "sword", scramble_password(plain).c_str(), SETTINGS_FILE);
-    write_private_profile_string(nullptr, nullptr, nullptr, SETTINGS_FILE);
+    return restrict_private_profile(SETTINGS_FILE) &&
+           write_private_profile_string("Items", "sword", scramble_password(plain).c_str(),
+                                        SETTINGS_FILE) &&
+           write_private_profile_string(nullptr, nullptr, nullptr, SETTINGS_FILE);
 }
 
 int password_option_from_text(const std::string& text) {
@@ -70,4 +78,14 @@ int password_option_from_text(const std::string& text) {
     const std::string word = lower_case(text.substr(text.find_first_not_of(" \t")));
     const std::string trimmed = word.substr(0, word.find_last_not_of(" \t") + 1);
     return trimmed == "on" || trimmed == "yes" || trimmed == "true" ? 1 : 0;
+}
+
+int read_password_option() {
+    std::string value;
+    if (!reg_query_value(HKEY_CURRENT_USER, DESKTOP_KEY, PASSWORD_OPTION, &value)) return 0;
+    return password_option_from_text(value);
+}
+
+bool write_password_option(bool on) {
+    return reg_set_value(HKEY_CURRENT_USER, DESKTOP_KEY, PASSWORD_OPTION, on ? "1" : "0");
 }

@@ -3,6 +3,8 @@
 #include "saver/model/star_points.h"
 #include "saver/model/view_io.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -57,10 +59,59 @@ bool is(const char* token, const char* keyword) {
     return std::strcmp(token, keyword) == 0;
 }
 
+// Exponent form, as CAD programs write coordinates ("6.123233995736766E-17", "1.5e+02"): a
+// decimal mantissa, "E" or "e", a whole exponent with an optional sign. False for any other
+// text. The exponent is bounded before it is applied, so that any number of its digits
+// gives 0 or infinity rather than an overflow.
+bool read_exponent_form(const char* token, float* value) {
+    const char* at = token;
+    const bool negative = *at == '-';
+    if (*at == '-' || *at == '+') ++at;
+    double mantissa = 0.0;
+    int digits = 0, significant = 0, shift = 0;
+    bool point = false;
+    for (;; ++at) {
+        if (*at >= '0' && *at <= '9') {
+            ++digits;
+            // Digits beyond what a double holds only move the point.
+            if (significant < 18) {
+                mantissa = mantissa * 10.0 + (*at - '0');
+                if (mantissa != 0.0) ++significant;
+                if (point) --shift;
+            } else if (!point) {
+                ++shift;
+            }
+        } else if (*at == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0 || (*at != 'E' && *at != 'e')) return false;
+    ++at;
+    const bool negative_exponent = *at == '-';
+    if (*at == '-' || *at == '+') ++at;
+    if (*at < '0' || *at > '9') return false;
+    int exponent = 0;
+    for (; *at >= '0' && *at <= '9'; ++at) exponent = std::min(exponent * 10 + (*at - '0'), 9999);
+    if (*at != '\0') return false;
+    exponent = (negative_exponent ? -exponent : exponent) + shift;
+    const double magnitude =
+        mantissa == 0.0 ? 0.0 : mantissa * std::pow(10.0, std::clamp(exponent, -999, 999));
+    *value = static_cast<float>(negative ? -magnitude : magnitude);
+    return true;
+}
+
+// A value line: exponent form, else what the View real reader makes of it (plain decimals).
+float read_value(const char* token) {
+    float value;
+    return read_exponent_form(token, &value) ? value : read_view_real(token);
+}
+
 // A value line in star units, centred on the cube. The sum wraps as the cube does; huge,
 // infinite and undefined products saturate or count as 0 first.
 uint16_t coordinate(const char* token, float scale) {
-    const int value = truncate_view_real(read_view_real(token) * scale);
+    const int value = truncate_view_real(read_value(token) * scale);
     return static_cast<uint16_t>(static_cast<uint32_t>(value) + 32767u);
 }
 

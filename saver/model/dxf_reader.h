@@ -1,7 +1,8 @@
 // The DXF drawing reader of the model import: the first vertex of every entity becomes a
 // star of the target table. Reads its input once, block by block, in constant memory; any
 // input ends it (no group code it expects, no "EOF", lines of any length, values that are
-// no numbers), and it never writes beyond the table.
+// no numbers), and it never writes beyond the table. Values are plain decimals as module
+// files hold them, or in the exponent form CAD programs write ("1.5E+02").
 #pragma once
 
 #include "saver/engine/engine_state.h"

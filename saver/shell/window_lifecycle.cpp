@@ -3,7 +3,6 @@
 #include "platform/clock.h"
 #include "platform/gl_context.h"
 #include "platform/profile.h"
-#include "platform/registry.h"
 #include "platform/window.h"
 #include "saver/engine/commands.h"
 #include "saver/engine/engine_state.h"
@@ -26,20 +25,13 @@ void write_int(const char* section, const char* key, int value, const char* file
     write_private_profile_string(section, key, std::to_string(value).c_str(), file);
 }
 
-void read_password_option() {
-    std::string value;
-    if (reg_query_value(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveUsePassword",
-                        &value))
-        screen_save_use_password = password_option_from_text(value);
-}
-
 } // namespace
 
 void on_create(Hwnd hwnd) {
     starfield_window = hwnd;
     set_pixel_format(hwnd);
     gl_create_context(hwnd);
-    read_password_option();
+    screen_save_use_password = read_password_option();
 }
 
 void on_user(Hwnd hwnd) {

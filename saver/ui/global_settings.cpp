@@ -8,6 +8,7 @@
 #include "saver/engine/frame_pacing.h"
 #include "saver/model/model_state.h"
 #include "saver/model/module_library.h"
+#include "saver/model/module_selection.h"
 #include "saver/model/settings.h"
 #include "saver/model/view.h"
 #include "saver/resources/control_ids.h"
@@ -107,7 +108,8 @@ void apply_sequencing(int choice) {
     const bool include = choice == SEQUENCING_SET_ALL;
     for (const std::string& name : module_files) set_module_included(name, include);
     write_private_profile_string(nullptr, nullptr, nullptr, SETTINGS_FILE);
-    if (control_window) check_dlg_button(control_window, ID_CYCLE_INCLUDE, include ? 1 : 0);
+    // The box shows the stored flag: a module whose name the settings cannot hold stays out.
+    show_selected_module(selected_module);
     rebuild_cycle_order();
 }
 

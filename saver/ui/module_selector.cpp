@@ -14,6 +14,7 @@
 #include "saver/ui/ui_state.h"
 
 #include <string>
+#include <strings.h>
 
 namespace {
 
@@ -35,15 +36,33 @@ void toggle_include(Hwnd dialog) {
     const std::string& name = module_files[static_cast<size_t>(index)];
     const bool include = is_dlg_button_checked(dialog, ID_CYCLE_INCLUDE) == 0;
     set_module_included(name, include);
-    check_dlg_button(dialog, ID_CYCLE_INCLUDE, include ? 1 : 0);
+    // What the settings now hold, which is not what was asked when they refused the flag.
+    check_dlg_button(dialog, ID_CYCLE_INCLUDE, module_included(name) ? 1 : 0);
     rebuild_cycle_order();
+}
+
+// The module the start loads is the one `module` names (the library's demo before anything
+// was chosen); `modsel` stands for it only when that file is not in the lists.
+int playing_module_index() {
+    char path[500];
+    get_private_profile_string("data", "module", default_module_path().c_str(), path, sizeof path,
+                               SETTINGS_FILE);
+    const char* file_name = path;
+    for (const char* p = path; *p; ++p)
+        if (*p == '\\' || *p == '/') file_name = p + 1;
+    for (size_t i = 0; i < module_files.size(); ++i)
+        if (module_files[i] == file_name) return static_cast<int>(i);
+    // Loading finds the file in any case, so the lists are matched that way as well.
+    for (size_t i = 0; i < module_files.size(); ++i)
+        if (strcasecmp(module_files[i].c_str(), file_name) == 0) return static_cast<int>(i);
+    return get_private_profile_int("data", "modsel", 0, SETTINGS_FILE);
 }
 
 } // namespace
 
 void initialise_module_selector() {
     fill_module_lists();
-    show_selected_module(get_private_profile_int("data", "modsel", 0, SETTINGS_FILE));
+    show_selected_module(playing_module_index());
 }
 
 bool module_selector_command(Hwnd dialog, int id, unsigned notification) {

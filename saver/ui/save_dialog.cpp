@@ -1,6 +1,8 @@
 #include "saver/ui/save_dialog.h"
 
 #include "platform/dialog.h"
+#include "platform/message_box.h"
+#include "platform/profile.h"
 #include "platform/window.h"
 #include "saver/engine/commands.h"
 #include "saver/model/install_paths.h"
@@ -44,6 +46,15 @@ void save_button(Hwnd dialog, int id) {
     save_mode = id == ID_SAVE_LARGE ? SAVE_FULL : id == ID_SAVE_SMALL ? SAVE_NO_STARS : SAVE_NORMAL;
     if (is_dlg_button_checked(dialog, ID_SAVE_NO_STARS)) save_mode = SAVE_NO_STARS;
     const std::string name = get_dlg_item_text(dialog, ID_SAVE_NAME).substr(0, 498);
+    // The module's cycle flag is kept under its file name: a name the settings cannot hold
+    // as a key would make a module that never cycles, whatever its include box says.
+    if (!private_profile_key_kept((name + ".sv").c_str())) {
+        message_box(dialog,
+                    "A module name cannot hold \"=\" nor begin with \"[\", \";\" or a blank. "
+                    "Choose another name.",
+                    "Error", MB_OK | MB_ICONWARNING);
+        return;
+    }
     const std::string path = module_library() + name + ".sv";
     if (path != remembered_save_path) replace_confirmed = 0;
     if (replace_confirmed == 0 && file_exists(path)) {

@@ -1,13 +1,11 @@
 #!/usr/bin/env bash
-# A password set in password-change mode with the keyboard locks the screen saver: a wrong
-# one leaves it running, the right one ends it.
+# A password set in password-change mode with the keyboard, and Yes to the question that
+# follows, locks the screen saver: a wrong one leaves it running, the right one ends it.
 set -euo pipefail
 program=$1 fixtures=$3
 here=$(dirname "$0")
 source "$here/e2e_env.sh"
 install_fixture "$fixtures"
-printf '[HKEY_CURRENT_USER\\Control Panel\\Desktop]\nScreenSaveUsePassword=1\n' \
-    > "$XDG_CONFIG_HOME/solvantrix/registry.ini"
 
 "$(dirname "$0")/with_xvfb.sh" 1024x768x24 bash -s "$program" "$here" "$settings" <<'SCRIPT'
 set -euo pipefail
@@ -22,7 +20,12 @@ xdotool type --delay 40 'Zebra-42'
 xdotool key Tab
 xdotool type --delay 40 'Zebra-42'
 xdotool key Tab Return
+wait_for 'visible "Solvantrix Screen Saver"' || { echo "no question whether to lock"; exit 1; }
+sleep 0.5
+xdotool key Return
 wait_for_exit "$changer" 15 || { echo "password-change mode did not end"; exit 1; }
+grep -qx 'ScreenSaveUsePassword=1' "$(dirname "$settings")/registry.ini" ||
+    { echo "Yes did not switch the lock on"; exit 1; }
 stored=$(sed -n 's/^sword=//p' "$settings")
 [ ${#stored} -eq 8 ] || { echo "no password stored: '$stored'"; exit 1; }
 [ "$stored" != "Zebra-42" ] || { echo "stored in plain text"; exit 1; }

@@ -112,7 +112,7 @@ TEST_F(DxfReader, HostileDrawingsEndQuietlyWithinTheTable) {
          "0\n10\nnan\n20\ninf\n30\n-inf\n",
          1,
          {32767, 32767, 32767}},
-        {"exponents are no numbers", "0\n10\n1e999\n20\n1E5\n30\n0x10\n", 1, {32767, 32767, 32767}},
+        {"hexadecimal is no number", "0\n10\n0x10\n20\n0\n30\n0\n", 1, {32767, 32767, 32767}},
         {"binary noise", std::string("\0\x01\xff\x80 0\n\x7f\xfe", 9), 0, untouched()},
         {"only zeros", std::string(5000, '0') + "\n0\n0\n0\n", 0, untouched()},
         {"empty", "", 0, untouched()},
@@ -121,6 +121,72 @@ TEST_F(DxfReader, HostileDrawingsEndQuietlyWithinTheTable) {
         SetUp();
         EXPECT_EQ(read(c.text, dxf_import_from_sliders(0, 0, 0)), c.points) << c.what;
         EXPECT_EQ(star_of(stars, 0), c.first) << c.what;
+    }
+}
+
+uint16_t centred(int value) {
+    return static_cast<uint16_t>(static_cast<uint32_t>(value) + 32767u);
+}
+
+TEST_F(DxfReader, ValuesInExponentFormAreTheNumbersTheyWrite) {
+    constexpr int MOST = 0x7FFFFFFF;
+    struct Case {
+        const char* text;
+        int value; // at scale 1, truncated
+    } cases[] = {
+        {"1.5E+02", 150},
+        {"6.123233995736766E-17", 0},
+        {"-6.123233995736766E-17", 0},
+        {"-1.5e2", -150},
+        {"1E3", 1000},
+        {"1.25e1", 12},
+        {"-6.5E-1", 0},
+        {"2.5E-05", 0},
+        {"1.5e+0000000000000000000002", 150},
+        {"1e999", MOST},
+        {"-1e999", -MOST - 1},
+        {"1e-999", 0},
+        // What the plain reader makes of other text stays as it was.
+        {"577.00000", 577},
+        {"-3.000000", -3},
+        {"5770000000", 577000000}, // its first nine characters
+        {"1.5E", 0},
+        {"1.5E+", 0},
+        {"E5", 0},
+        {"1.5E2x", 0},
+        {"1.5E2.5", 0},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        const std::string text = std::string("0\nPOINT\n10\n") + c.text + "\n20\n0\n30\n0\n";
+        EXPECT_EQ(read(text, dxf_import_from_sliders(0, 0, 0)), 1) << c.text;
+        EXPECT_EQ(star_of(stars, 0), (Star{centred(c.value), 32767, 32767})) << c.text;
+    }
+}
+
+// A drawing written by a real DXF library (tests/fixtures/dxf/make_ezdxf_points.py): its last
+// three points are the script's entities, after whatever the header's values make.
+TEST_F(DxfReader, ADrawingWrittenByEzdxfLandsWhereItsPointsAre) {
+    const std::string drawing =
+        read_file(std::string(SOLVANTRIX_SOURCE_DIR) + "/tests/fixtures/dxf/ezdxf_points.dxf");
+    ASSERT_FALSE(drawing.empty());
+    const double entities[3][3] = {{6.123233995736766e-14, 150.0, -2.5},
+                                   {2.5e-05, -7.25e-05, 1e-05},
+                                   {-3e-05, 0.0025, 1250.5}};
+    for (int track20e : {0, 300}) {
+        SetUp();
+        const DxfImport import = dxf_import_from_sliders(track20e, 0, 0);
+        const long long points = read(drawing, import);
+        ASSERT_GE(points, 3) << "track20e " << track20e;
+        for (int i = 0; i < 3; ++i) {
+            auto at = [&](double v) {
+                return centred(static_cast<int>(static_cast<float>(v) * import.scale));
+            };
+            const double* p = entities[i];
+            EXPECT_EQ(star_of(stars, static_cast<int>(points) - 3 + i),
+                      (Star{at(p[0]), at(p[2]), at(p[1])}))
+                << "entity " << i << ", track20e " << track20e;
+        }
     }
 }
 

@@ -198,6 +198,69 @@ TEST_F(SetupProgram, BrowseTakesTheChosenFolderUnchangedAndACancelKeepsTheLast) 
     EXPECT_FALSE(exists(data + "/Solvantrix Screen Saver")) << "made for nothing";
 }
 
+// The settings give `installpath` back cut to 199 characters and without blanks at its end;
+// the removal needs it back as it was written.
+TEST_F(SetupProgram, AnInstallDirectoryTheSettingsCannotGiveBackIsRefusedBeforeAnyWrite) {
+    const std::string base = make_temp_dir("long");
+    const auto sized = [&](size_t length) {
+        return base + "/" + std::string(length - base.size() - 1, 'd');
+    };
+    const std::string refused[] = {sized(200), sized(201), base + "/ends in a blank ",
+                                   base + "/ends in a tab\t"};
+    ASSERT_TRUE(setup_start());
+    ASSERT_TRUE(click(ID_CONTINUE));
+    const std::string shown = install_dir;
+    for (const std::string& dir : refused) {
+        mkdir(dir.c_str(), 0755);
+        headless_clear_message_boxes();
+        headless_queue_file_answer(dir.c_str());
+        ASSERT_TRUE(click(ID_BROWSE));
+        ASSERT_EQ(headless_message_boxes().size(), 1u) << dir;
+        EXPECT_EQ(headless_message_boxes()[0].caption, "ERROR");
+        EXPECT_EQ(install_dir, shown) << "the directory shown before stays";
+        EXPECT_EQ(text(ID_DIRECTORY), shown);
+    }
+    ASSERT_TRUE(click(ID_CANCEL));
+
+    // The default directory itself too long: Finish says so and nothing is written.
+    const std::string deep = sized(200 - std::string("/Solvantrix Screen Saver").size());
+    setenv("XDG_DATA_HOME", deep.c_str(), 1);
+    headless_reset();
+    headless_clear_message_boxes();
+    ASSERT_TRUE(setup_start());
+    ASSERT_TRUE(click(ID_CONTINUE));
+    ASSERT_EQ(install_dir.size(), 200u);
+    ASSERT_TRUE(click(ID_CONTINUE)); // Finish
+    ASSERT_EQ(headless_message_boxes().size(), 1u);
+    EXPECT_NE(headless_message_boxes()[0].text.find("199"), std::string::npos)
+        << headless_message_boxes()[0].text;
+    EXPECT_EQ(setup_step, STEP_CONFIRM) << "another directory can be chosen";
+    EXPECT_TRUE(is_dlg_item_visible(setup_dialog, ID_BROWSE));
+    EXPECT_FALSE(exists(installed_program_path()));
+    EXPECT_FALSE(exists(settings_file_path()));
+    EXPECT_FALSE(exists(install_dir + "/" + REMOVER_NAME));
+    ASSERT_TRUE(click(ID_CANCEL));
+    EXPECT_EQ(setup_run(), 0);
+    setenv("XDG_DATA_HOME", data.c_str(), 1);
+
+    // 199 characters install and come back whole for the removal.
+    const std::string longest = sized(199);
+    mkdir(longest.c_str(), 0755);
+    headless_reset();
+    install(longest);
+    ASSERT_TRUE(pump_until([] { return setup_step == STEP_DONE || ended(); }));
+    ASSERT_EQ(setup_step, STEP_DONE) << text(ID_MESSAGE);
+    ASSERT_TRUE(click(ID_CONTINUE));
+    headless_reset();
+    ASSERT_TRUE(setup_start());
+    EXPECT_EQ(setup_mode, MODE_REMOVE);
+    EXPECT_EQ(install_dir, longest);
+    ASSERT_TRUE(click(ID_CONTINUE));
+    ASSERT_TRUE(click(ID_CONTINUE));
+    EXPECT_EQ(text(ID_MESSAGE), "The Solvantrix Screen Saver has been successfully removed.");
+    EXPECT_FALSE(exists(longest + "/library"));
+}
+
 TEST_F(SetupProgram, FailuresOfTheInstall) {
     // The default directory cannot be made: its parent is a file.
     write_file(home + "/blocker", "");

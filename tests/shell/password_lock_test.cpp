@@ -1,6 +1,7 @@
 #include "platform/common/control_model.h"
 #include "platform/dialog.h"
 #include "platform/headless.h"
+#include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
@@ -145,7 +146,8 @@ TEST_F(PasswordChange, ARefusedPasswordKeepsTheDialogOpenAndCancelKeepsTheOldOne
                headless_click(dialog, ID_SET_CANCEL);
            }});
     run_password_change();
-    ASSERT_EQ(headless_message_boxes().size(), 1u);
+    // The refusal, then the question whether the kept password locks the saver.
+    ASSERT_EQ(headless_message_boxes().size(), 2u);
     EXPECT_EQ(headless_message_boxes()[0].text, "Your password isn't long enough. ");
     EXPECT_EQ(headless_message_boxes()[0].caption, "Password Error");
     EXPECT_NE(headless_message_boxes()[0].owner, nullptr);
@@ -167,8 +169,91 @@ TEST_F(PasswordChange, TheRightPasswordLeadsToANewOne) {
     write_stored_password("a b!");
     hands({check_with("a b!"), set_to("zz", "zz")});
     run_password_change();
-    EXPECT_TRUE(headless_message_boxes().empty());
+    for (const ShownMessageBox& box : headless_message_boxes())
+        EXPECT_NE(box.caption, "ERROR") << box.text;
     EXPECT_EQ(read_stored_password(), "zz");
+}
+
+TEST_F(PasswordChange, APasswordTheSettingsWouldNotKeepAsTypedIsRefused) {
+    write_stored_password("old1");
+    struct Case {
+        const char* typed;
+        bool refused;
+    } cases[] = {{"ab ", true}, {" ab", true}, {"   ", true}, {"a\tb\t", true}, {"a b", false}};
+    for (const Case& c : cases) {
+        headless_clear_message_boxes();
+        hands({[&](Hwnd dialog) {
+            set_to(c.typed, c.typed)(dialog);
+            if (c.refused) headless_click(dialog, ID_SET_CANCEL); // still open: give up
+        }});
+        run_password_set();
+        const bool said = !headless_message_boxes().empty() &&
+                          headless_message_boxes()[0].caption == "Password Error";
+        EXPECT_EQ(said, c.refused) << "'" << c.typed << "'";
+        if (said) {
+            EXPECT_EQ(headless_message_boxes()[0].text,
+                      "Your password cannot begin or end with a blank. ");
+        }
+        // A refused one leaves the old password; an accepted one comes back as typed.
+        EXPECT_EQ(read_stored_password(), c.refused ? "old1" : c.typed) << "'" << c.typed << "'";
+        if (!c.refused) write_stored_password("old1");
+    }
+}
+
+TEST_F(PasswordChange, AFailedWriteSaysSoAndKeepsTheDialogOpen) {
+    // A settings file larger than the files the disk still takes.
+    write_private_profile_string("data", "filler", std::string(400, 'x').c_str(), SETTINGS_FILE);
+    bool open_after_ok = false;
+    hands({[&](Hwnd dialog) {
+        with_file_size_limit(64, [&] {
+            set_to("Secret-1", "Secret-1")(dialog);
+            return 0;
+        });
+        open_after_ok = is_window_visible(dialog);
+        headless_click(dialog, ID_SET_CANCEL);
+    }});
+    run_password_set();
+    EXPECT_TRUE(open_after_ok);
+    ASSERT_EQ(headless_message_boxes().size(), 1u);
+    EXPECT_EQ(headless_message_boxes()[0].caption, "Password Error");
+    EXPECT_NE(headless_message_boxes()[0].text.find("could not be stored"), std::string::npos)
+        << headless_message_boxes()[0].text;
+    EXPECT_EQ(read_stored_password(), "");
+}
+
+TEST_F(PasswordChange, TheProgramAsksWhetherToLockAndTheAnswerSwitchesTheLock) {
+    reg_delete_value(HKEY_CURRENT_USER, DESKTOP, "ScreenSaveUsePassword");
+    auto option = [] {
+        std::string value;
+        return reg_query_value(HKEY_CURRENT_USER, DESKTOP, "ScreenSaveUsePassword", &value)
+                   ? value
+                   : std::string("absent");
+    };
+    // A new password, and Yes: the lock is on.
+    headless_set_message_box_answer(IDYES);
+    hands({set_to("Secret-1", "Secret-1")});
+    run_password_change();
+    ASSERT_EQ(headless_message_boxes().size(), 1u);
+    EXPECT_EQ(headless_message_boxes()[0].type & 0xF, MB_YESNO);
+    EXPECT_EQ(headless_message_boxes()[0].caption, "Solvantrix Screen Saver");
+    EXPECT_EQ(option(), "1");
+    // Later, the current password and Cancel for the new one keep it, and No turns it off.
+    headless_clear_message_boxes();
+    headless_set_message_box_answer(IDNO);
+    hands({check_with("Secret-1"), [](Hwnd dialog) { headless_click(dialog, ID_SET_CANCEL); }});
+    run_password_change();
+    ASSERT_EQ(headless_message_boxes().size(), 1u);
+    EXPECT_EQ(option(), "0");
+    EXPECT_EQ(read_stored_password(), "Secret-1");
+    // A wrong current password asks nothing and changes nothing.
+    headless_clear_message_boxes();
+    headless_set_message_box_answer(IDYES);
+    hands({check_with("secret-1")});
+    run_password_change();
+    EXPECT_EQ(headless_message_boxes().size(), 1u) << "only BAD PASSWORD";
+    EXPECT_EQ(option(), "0");
+    headless_set_message_box_answer(IDOK);
+    reg_delete_value(HKEY_CURRENT_USER, DESKTOP, "ScreenSaveUsePassword");
 }
 
 // A running screen saver with a stored password and the desktop's option on.
