@@ -50,6 +50,10 @@ std::string program_files_dir() {
     return xdg_directory("XDG_DATA_HOME", "/.local/share");
 }
 
+std::string cache_directory() {
+    return xdg_directory("XDG_CACHE_HOME", "/.cache");
+}
+
 std::string resolve_profile_path(const std::string& name) {
     if (name.find_first_of("/\\") != std::string::npos) return name;
     return windows_directory() + "/" + name;

@@ -7,6 +7,7 @@
 #include "saver/engine/engine_state.h"
 #include "saver/model/install_paths.h"
 #include "saver/model/model_state.h"
+#include "saver/model/module_library.h"
 #include "saver/model/module_selection.h"
 #include "saver/model/settings.h"
 #include "saver/model/view.h"
@@ -108,7 +109,7 @@ void change_module(Hwnd hwnd) {
     show_selected_module(choice.module);
     // Without a library entry there is no file to name; the current `module` is shown again.
     if (is_module_index(choice.module)) {
-        const std::string module = module_library() + module_files[choice.module];
+        const std::string module = module_file_path(choice.module);
         write_private_profile_string("data", "module", module.c_str(), SETTINGS_FILE);
     }
     write_private_profile_string("data", "modsel", std::to_string(choice.modsel).c_str(),

@@ -1,6 +1,7 @@
 #include "saver/ui/save_dialog.h"
 
 #include "platform/dialog.h"
+#include "platform/paths.h"
 #include "platform/window.h"
 #include "saver/engine/commands.h"
 #include "saver/model/install_paths.h"
@@ -44,7 +45,7 @@ void save_button(Hwnd dialog, int id) {
     save_mode = id == ID_SAVE_LARGE ? SAVE_FULL : id == ID_SAVE_SMALL ? SAVE_NO_STARS : SAVE_NORMAL;
     if (is_dlg_button_checked(dialog, ID_SAVE_NO_STARS)) save_mode = SAVE_NO_STARS;
     const std::string name = get_dlg_item_text(dialog, ID_SAVE_NAME).substr(0, 498);
-    const std::string path = module_library() + name + ".sv";
+    const std::string path = user_module_library() + name + ".sv";
     if (path != remembered_save_path) replace_confirmed = 0;
     if (replace_confirmed == 0 && file_exists(path)) {
         replace_confirmed = 1;
@@ -54,6 +55,8 @@ void save_button(Hwnd dialog, int id) {
         return;
     }
     replace_confirmed = 0;
+    // The user's own library is made with the first module saved into it.
+    make_directories(user_module_library());
     std::snprintf(module_path, sizeof module_path, "%s", path.c_str());
     post_message(control_window_owner, WM_COMMAND, CMD_SAVE_MODULE, 0);
     close(dialog);
