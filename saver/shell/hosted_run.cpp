@@ -9,6 +9,7 @@
 #include "saver/engine/gl_state.h"
 #include "saver/model/model_state.h"
 #include "saver/model/settings.h"
+#include "saver/model/work_copies.h"
 #include "saver/shell/shell_state.h"
 #include "saver/shell/startup.h"
 #include "saver/shell/window_handlers.h"
@@ -67,6 +68,8 @@ int refuse(const std::string& reason) {
 int run_hosted(const HostedRequest& request) {
     if (!request.error.empty()) return refuse(request.error);
     run_mode = RUN_HOSTED;
+    // One copy per monitor: each plays from work files of its own.
+    use_work_copies(WorkCopies::PRIVATE);
     load_module_from_settings = 1;
     register_class(WINDOW_CLASS, hosted_window_proc);
     // The window first: a host that cannot be served learns it at once, and a host that ends
@@ -83,5 +86,6 @@ int run_hosted(const HostedRequest& request) {
 
     Msg msg{};
     while (hosted_get_message(&msg)) dispatch_message(msg);
+    end_work_copies();
     return static_cast<int>(msg.wparam);
 }
