@@ -50,8 +50,8 @@ std::string program_files_dir() {
     return xdg_directory("XDG_DATA_HOME", "/.local/share");
 }
 
-std::string cache_directory() {
-    return xdg_directory("XDG_CACHE_HOME", "/.cache");
+std::string state_home() {
+    return xdg_directory("XDG_STATE_HOME", "/.local/state");
 }
 
 std::string resolve_profile_path(const std::string& name) {

@@ -126,7 +126,7 @@ std::string image_choice_directory() {
     const std::string shipped = install_directory() + "images/";
     const std::string users = user_image_directory();
     if (users == shipped) return install_directory() + "images";
-    const std::string view = cache_directory() + "/solvantrix/backdrops";
+    const std::string view = state_home() + "/solvantrix/backdrops";
     if (DIR* old = opendir(view.c_str())) {
         while (dirent* entry = readdir(old))
             if (entry->d_name[0] != '.') unlink((view + "/" + entry->d_name).c_str());
