@@ -64,7 +64,7 @@ SETTINGS
 # A user's session: only HOME, no XDG directories set (MATE passes none either).
 in_session() {
     env -i PATH="$prefix/bin:$prefix/libexec/xscreensaver:/usr/bin:/bin" HOME="$home" \
-        KEEP_SCREENSHOT="${KEEP_SCREENSHOT:-}" \
+        KEEP_SCREENSHOT="${KEEP_SCREENSHOT:-}" SAVER="$prefix/libexec/xscreensaver/solvantrix" \
         "$here/with_xvfb.sh" 1024x768x24 bash -s "$here" "$as_user" "$work" "$1"
 }
 # What both hosts' sessions check: the saver runs as the user, and the screen moves and shows
@@ -73,7 +73,8 @@ cat > "$work/check_saver.sh" <<'CHECK'
 # wait_for_saver: the pid of the saver the host started, in $saver.
 wait_for_saver() {
     for _ in $(seq 150); do
-        saver=$(pgrep -f "solvantrix --root" | head -1) && [ -n "$saver" ] && return 0
+        # As XScreenSaver starts it (through a shell and the PATH) or MATE's screen saver.
+        saver=$(pgrep -x -f "(solvantrix|$SAVER) --root" | head -1) && [ -n "$saver" ] && return 0
         sleep 0.1
     done
     return 1
