@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # package_hosts.sh BUILD_DIR: the Debian package made from the build directory (CPack, as
-# scripts/package.sh makes it) passes lintian without errors and installs; then the real
+# scripts/package.sh makes it, which also runs lintian on it) installs; then the real
 # screen-saver hosts of an ordinary user show the installed program's starfield: XScreenSaver,
 # told about the saver in ~/.xscreensaver as the manual page says, and MATE's screen saver with
 # the package's theme chosen. Nothing under the install changes. As root the package goes into
@@ -24,12 +24,6 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 (cd "$build" && cpack -G DEB -B "$work/package" >/dev/null) || fail "cpack did not make the package"
 deb=$(ls "$work"/package/solvantrix_*.deb)
-if command -v lintian >/dev/null; then
-    status=0
-    lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 || status=$?
-    grep -v 'running with root privileges' "$work/lintian.log" || true
-    [ "$status" -eq 0 ] || fail "lintian reports errors"
-fi
 
 # The ordinary user: nobody when run as root, else whoever runs the test.
 as_user=""
