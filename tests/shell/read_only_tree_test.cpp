@@ -126,18 +126,25 @@ class ReadOnlyTree : public ::testing::Test {
     std::map<std::string, std::string> before;
 };
 
-TEST_F(ReadOnlyTree, StoringAViewSavingAndSelectingModulesWriteOnlyTheUsersFiles) {
+TEST_F(ReadOnlyTree, StoringRecordingSavingAndSelectingWriteOnlyTheUsersFiles) {
     fov = 123;
     setup_mode = 1;
     post_message(starfield_window, WM_COMMAND, CMD_VIEW2, 0);
     pump();
     EXPECT_EQ(get_private_profile_int("2001", "fov", -1, module_work_file), 123);
 
-    // A new name and the name of a shipped module both go to the user's library.
+    // A flight recorded from the keyboard, then saved under a new name: into the user's library.
+    send_message(starfield_window, WM_KEYDOWN, 'R', 0);
+    frames(3);
+    send_message(starfield_window, WM_KEYDOWN, 'E', 0);
+    frames(1);
+    ASSERT_GT(recorded_length, 0);
+    const size_t recorded_bytes = (static_cast<size_t>(recorded_length) + 2) * 2;
     save_as("Mine");
     EXPECT_STREQ(module_name, "Mine");
     EXPECT_TRUE(exists(users + "/library/Mine.sv"));
-    EXPECT_TRUE(exists(users + "/library/Mine/Mine.pr8"));
+    EXPECT_EQ(read_file(users + "/library/Mine/Mine.pr8").size(), recorded_bytes);
+    // The name of a shipped module goes there too, beside the shipped one.
     save_as("Hand-Made");
     EXPECT_FALSE(save_dialog) << "a shipped module of the name is not replaced";
     ASSERT_TRUE(exists(users + "/library/Hand-Made.sv"));
