@@ -84,7 +84,7 @@ TEST_F(XScreenSaverEntry, AddedLastKeepingTheSelectedSaver) {
         EXPECT_FALSE(add_xscreensaver_entry(&text, form.program)) << "a second entry";
     }
     // The entry that closes the list goes down one place when ours goes before it; a number
-    // past the list names no saver, before and after.
+    // past the list named no entry and stays as it is.
     setenv("HOME", "/home/ann", 1);
     const std::string closing = "\tphosphor --root\n";
     std::string text = "selected: 2\nprograms:\t\\\n" + MAZE + NOSEGUY + closing;
