@@ -155,7 +155,11 @@ TEST_F(ReadOnlyTree, StoringRecordingSavingAndSelectingWriteOnlyTheUsersFiles) {
     EXPECT_EQ(module_is_users, (std::vector<char>{1, 0, 1}));
     EXPECT_EQ(list_get_cur_sel(control_window, ID_MODULE_SELECTOR), 0);
 
-    // Selecting the shipped one plays it from the tree.
+    // Selecting plays each from where it is: the user's from their library, the shipped one
+    // from the tree.
+    headless_select(control_window, ID_MODULE_SELECTOR, 2);
+    pump();
+    EXPECT_EQ(std::string(module_path), users + "/library/Mine.sv");
     headless_select(control_window, ID_MODULE_SELECTOR, 1);
     pump();
     char chosen[500];
