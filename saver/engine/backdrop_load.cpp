@@ -4,13 +4,17 @@
 #include "saver/model/install_paths.h"
 
 #include <malloc.h>
+#include <unistd.h>
 
 std::string backdrop_image_file(const char* shell0) {
     // Modules carry paths written on other systems; only the name counts, and the image always
-    // comes from the install's own directory.
+    // comes from the user's or the install's own directory.
     const char* name = shell0;
     for (const char* p = shell0; *p; ++p)
         if (*p == '\\' || *p == '/') name = p + 1;
+    // The user's own image of that name comes first, as the user's modules do.
+    const std::string users = find_path_any_case(user_image_directory() + name);
+    if (access(users.c_str(), R_OK) == 0) return users;
     return find_path_any_case(install_directory() + "images/" + name);
 }
 

@@ -22,12 +22,25 @@ std::string shipped_product_tree() {
     return program_files_dir() + "/Solvantrix Screen Saver/";
 }
 
-} // namespace
-
-std::string install_directory() {
+std::string configured_path() {
     char path[500];
     get_private_profile_string("data", "path", "", path, sizeof path, SETTINGS_FILE);
-    std::string directory = path;
+    return path;
+}
+
+// The per-user side of a shipped install, beside the default install directory.
+std::string user_data_directory() {
+    return program_files_dir() + "/solvantrix/";
+}
+
+} // namespace
+
+bool shipped_install() {
+    return configured_path().empty();
+}
+
+std::string install_directory() {
+    std::string directory = configured_path();
     if (directory.empty()) directory = shipped_product_tree();
     const char last = directory.back();
     if (last != '/' && last != '\\') directory += '/';
@@ -40,4 +53,12 @@ std::string module_library() {
 
 std::string default_module_path() {
     return module_library() + "demo.sv";
+}
+
+std::string user_module_library() {
+    return shipped_install() ? user_data_directory() + "library/" : module_library();
+}
+
+std::string user_image_directory() {
+    return shipped_install() ? user_data_directory() + "images/" : install_directory() + "images/";
 }

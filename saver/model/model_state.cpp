@@ -13,6 +13,7 @@ int mouse_control_off;
 char backdrop_path[500];
 
 std::vector<std::string> module_files;
+std::vector<char> module_is_users;
 std::vector<int> next_module;
 std::vector<int> shuffled_module;
 int first_included_module;

@@ -21,8 +21,10 @@ extern char backdrop_path[500];       // the module's backdrop image (items `she
 
 // The module library as the control window lists it, and the cycle order over it.
 extern std::vector<std::string> module_files; // file names with ".sv", library order
-extern std::vector<int> next_module;          // next module included in cycling, or -1
-extern std::vector<int> shuffled_module;      // a permutation of the included modules, or -1
+// Per entry of module_files: 1 when it is in the user's own library, not the install's.
+extern std::vector<char> module_is_users;
+extern std::vector<int> next_module;     // next module included in cycling, or -1
+extern std::vector<int> shuffled_module; // a permutation of the included modules, or -1
 extern int first_included_module;
 extern int selected_module; // index selected in the file-name list
 

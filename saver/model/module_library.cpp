@@ -34,26 +34,54 @@ bool ends_with_sv(const std::string& name) {
 } // namespace
 
 void refresh_module_list() {
-    module_files.clear();
+    struct Entry {
+        std::string name;
+        char users;
+    };
+    std::vector<Entry> entries;
     const std::string library = module_library();
-    DIR* directory = opendir(library.c_str());
-    if (directory) {
-        while (dirent* entry = readdir(directory)) {
+    const std::string users = user_module_library();
+    // A `path` install keeps the user's modules in its own library: one listing then.
+    struct Source {
+        std::string directory;
+        char users;
+    };
+    const std::vector<Source> sources = users == library
+                                            ? std::vector<Source>{{library, 0}}
+                                            : std::vector<Source>{{users, 1}, {library, 0}};
+    for (const Source& source : sources) {
+        DIR* listing = opendir(source.directory.c_str());
+        if (!listing) continue;
+        while (dirent* entry = readdir(listing)) {
             const std::string name = entry->d_name;
             struct stat info {};
             if (!ends_with_sv(name) || name.size() > 500) continue;
-            if (stat((library + name).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
-            module_files.push_back(name);
+            if (stat((source.directory + name).c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+                continue;
+            entries.push_back({name, source.users});
         }
-        closedir(directory);
+        closedir(listing);
     }
     // Sorting by the name without extension keeps the file-name list and the selector in step.
-    std::sort(module_files.begin(), module_files.end(),
-              [](const std::string& a, const std::string& b) {
-                  const int order = strcasecmp(stem(a).c_str(), stem(b).c_str());
-                  return order != 0 ? order < 0 : a < b;
-              });
-    if (module_files.size() > MAX_MODULES) module_files.resize(MAX_MODULES);
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        const int order = strcasecmp(stem(a.name).c_str(), stem(b.name).c_str());
+        if (order != 0) return order < 0;
+        if (a.users != b.users) return a.users > b.users;
+        return a.name < b.name;
+    });
+    if (entries.size() > MAX_MODULES) entries.resize(MAX_MODULES);
+    module_files.clear();
+    module_is_users.clear();
+    for (const Entry& entry : entries) {
+        module_files.push_back(entry.name);
+        module_is_users.push_back(entry.users);
+    }
+}
+
+std::string module_file_path(int index) {
+    const size_t i = static_cast<size_t>(index);
+    const bool users = i < module_is_users.size() && module_is_users[i];
+    return (users ? user_module_library() : module_library()) + module_files[i];
 }
 
 std::string module_display_name(int index) {

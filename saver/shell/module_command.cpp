@@ -109,7 +109,8 @@ void save_module_command(Hwnd hwnd) {
     fill_module_lists();
     int index = 0;
     const std::string file_name = std::string(name) + ".sv";
-    for (size_t i = 0; i < module_files.size(); ++i)
+    // The module saved is the user's, listed before a library module of the same name.
+    for (size_t i = module_files.size(); i-- > 0;)
         if (module_files[i] == file_name) index = static_cast<int>(i);
     show_selected_module(index);
 

@@ -3,6 +3,7 @@
 #include "platform/dialog.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
+#include "platform/paths.h"
 #include "platform/profile.h"
 #include "platform/screen.h"
 #include "platform/window.h"
@@ -19,7 +20,10 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -78,7 +82,8 @@ void close(Hwnd dialog) {
     destroy_window(dialog);
 }
 
-// Whatever directory the image was picked in, the one loaded is the install's copy.
+// Whatever directory the image was picked in, the one loaded is the user's or the install's
+// copy of that name.
 void load_chosen_image() {
     if (std::strlen(backdrop_path) <= 2) return;
     const char* name = file_name_part(backdrop_path + 1);
@@ -107,9 +112,43 @@ void apply(Hwnd dialog) {
     close(dialog);
 }
 
+bool is_targa_file(const std::string& directory, const std::string& name) {
+    struct stat info {};
+    return has_targa_extension(name) && stat((directory + name).c_str(), &info) == 0 &&
+           S_ISREG(info.st_mode);
+}
+
+// One directory in which the file dialog shows the shipped images and the user's own side
+// by side: links to both, the user's winning a name they share (as the image loaded for a
+// name is the user's). Made anew at each browse, so that it follows both directories. With a
+// `path` install the user's images are the install's, and the dialog goes there directly.
+std::string image_choice_directory() {
+    const std::string shipped = install_directory() + "images/";
+    const std::string users = user_image_directory();
+    if (users == shipped) return install_directory() + "images";
+    const std::string view = state_home() + "/solvantrix/backdrops";
+    if (DIR* old = opendir(view.c_str())) {
+        while (dirent* entry = readdir(old))
+            if (entry->d_name[0] != '.') unlink((view + "/" + entry->d_name).c_str());
+        closedir(old);
+    }
+    if (!make_directories(view)) return install_directory() + "images";
+    for (const std::string& directory : {users, shipped}) {
+        DIR* listing = opendir(directory.c_str());
+        if (!listing) continue;
+        while (dirent* entry = readdir(listing)) {
+            const std::string name = entry->d_name;
+            if (is_targa_file(directory, name))
+                symlink((directory + name).c_str(), (view + "/" + name).c_str());
+        }
+        closedir(listing);
+    }
+    return view;
+}
+
 void browse(Hwnd dialog) {
     browsing = 1;
-    const std::string images = install_directory() + "images";
+    const std::string images = image_choice_directory();
     std::string chosen;
     const bool picked = get_open_file_name(
         control_window_owner, "ONLY Targa files in the Solvantrix IMAGES directory {*.tga}",

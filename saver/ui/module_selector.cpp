@@ -21,7 +21,7 @@ namespace {
 void select_module(Hwnd dialog) {
     const int index = list_get_cur_sel(dialog, ID_MODULE_SELECTOR);
     if (index < 0 || index >= static_cast<int>(module_files.size())) return;
-    const std::string path = module_library() + module_files[static_cast<size_t>(index)];
+    const std::string path = module_file_path(index);
     write_private_profile_string("data", "module", path.c_str(), SETTINGS_FILE);
     write_private_profile_string("data", "modsel", std::to_string(index).c_str(), SETTINGS_FILE);
     write_private_profile_string(nullptr, nullptr, nullptr, SETTINGS_FILE);

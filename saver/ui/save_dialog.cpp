@@ -2,6 +2,7 @@
 
 #include "platform/dialog.h"
 #include "platform/message_box.h"
+#include "platform/paths.h"
 #include "platform/profile.h"
 #include "platform/window.h"
 #include "saver/engine/commands.h"
@@ -55,7 +56,7 @@ void save_button(Hwnd dialog, int id) {
                     "Error", MB_OK | MB_ICONWARNING);
         return;
     }
-    const std::string path = module_library() + name + ".sv";
+    const std::string path = user_module_library() + name + ".sv";
     if (path != remembered_save_path) replace_confirmed = 0;
     if (replace_confirmed == 0 && file_exists(path)) {
         replace_confirmed = 1;
@@ -65,6 +66,8 @@ void save_button(Hwnd dialog, int id) {
         return;
     }
     replace_confirmed = 0;
+    // The user's own library is made with the first module saved into it.
+    make_directories(user_module_library());
     std::snprintf(module_path, sizeof module_path, "%s", path.c_str());
     post_message(control_window_owner, WM_COMMAND, CMD_SAVE_MODULE, 0);
     close(dialog);
