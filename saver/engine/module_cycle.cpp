@@ -6,7 +6,6 @@
 #include "platform/window.h"
 #include "saver/engine/commands.h"
 #include "saver/engine/engine_state.h"
-#include "saver/model/install_paths.h"
 #include "saver/model/model_state.h"
 #include "saver/model/module_library.h"
 #include "saver/model/module_selection.h"
