@@ -32,15 +32,9 @@ void follow_outputs() {
         if (output->closed) layer_surface_drop(output);
         if (!output->shown) mirror_present(output, true);
     }
-    wayland.lead = choose_lead_output(drawable_outputs(), wayland.lead);
+    wayland.lead = follow_lead_output(adopted, drawable_outputs(), wayland.lead);
     egl_make_engine_current();
-    if (!adopted) return;
-    const WaylandOutput* lead = wayland_output(wayland.lead);
-    const int width = lead ? lead->size.pixel_width() : 0;
-    const int height = lead ? lead->size.pixel_height() : 0;
-    if (width != rect_width(adopted->rect) || height != rect_height(adopted->rect))
-        window_table_move(adopted, 0, 0, width, height);
-    if (close_posted || !(wayland.connection_lost || end_signal_received())) return;
+    if (!adopted || close_posted || !(wayland.connection_lost || end_signal_received())) return;
     close_posted = true;
     post_message(adopted, WM_CLOSE, 0, 0);
 }

@@ -1,5 +1,7 @@
 #include "platform/wayland/output_list.h"
 
+#include "platform/common/window_table.h"
+
 #include <cstdint>
 
 namespace {
@@ -19,6 +21,20 @@ uint32_t choose_lead_output(const std::vector<OutputSize>& outputs, uint32_t cur
             best = &output;
     }
     return best ? best->id : 0;
+}
+
+uint32_t follow_lead_output(Window* window, const std::vector<OutputSize>& outputs,
+                            uint32_t current_lead) {
+    const uint32_t lead = choose_lead_output(outputs, current_lead);
+    int width = 0, height = 0;
+    for (const OutputSize& output : outputs) {
+        if (output.id != lead) continue;
+        width = output.pixel_width();
+        height = output.pixel_height();
+    }
+    if (window && (width != rect_width(window->rect) || height != rect_height(window->rect)))
+        window_table_move(window, 0, 0, width, height);
+    return lead;
 }
 
 CoverRegion cover_region(int source_width, int source_height, int target_width, int target_height) {

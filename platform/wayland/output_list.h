@@ -20,6 +20,14 @@ struct OutputSize {
 // outputs coming and going do not make the engine change its size needlessly.
 uint32_t choose_lead_output(const std::vector<OutputSize>& outputs, uint32_t current_lead);
 
+struct Window; // platform/common/window_table.h
+
+// Chooses the lead among the outputs that have a surface and gives the window the lead's pixel
+// size (0 by 0 without one), which the window hears as WM_SIZE when it changed. Returns the
+// lead's id.
+uint32_t follow_lead_output(Window* window, const std::vector<OutputSize>& outputs,
+                            uint32_t current_lead);
+
 // The part of the lead's frame that covers a target output of another shape: the largest
 // centred rectangle of the target's aspect ratio, in texture coordinates (0 to 1).
 struct CoverRegion {

@@ -1,12 +1,17 @@
 #include "saver/shell/wayland_window.h"
 
 #include "platform/clock.h"
+#include "platform/profile.h"
 #include "platform/window.h"
 #include "saver/engine/commands.h"
 #include "saver/engine/engine_state.h"
+#include "saver/engine/gl_state.h"
 #include "saver/model/model_state.h"
+#include "saver/model/settings.h"
 #include "saver/shell/shell_state.h"
+#include "saver/shell/startup.h"
 #include "saver/shell/window_handlers.h"
+#include "saver/ui/module_selector.h"
 
 namespace {
 
@@ -22,6 +27,18 @@ void end_run() {
 }
 
 } // namespace
+
+// As a hosted run prepares it, in place of the screen saver's hidden control window.
+void start_module_cycle(Hwnd hwnd) {
+    read_global_settings();
+    prepare_clock_and_tables();
+    init_gl_state(hwnd);
+    initialise_module_selector();
+    cycle_timer = get_private_profile_int("data", "timer", 0, SETTINGS_FILE) & 0xFFFF;
+    projection_dirty = 1;
+    load_module_from_settings = 1;
+    post_message(hwnd, WM_COMMAND, CMD_LOAD_MODULE, 0);
+}
 
 Lresult wayland_window_proc(Hwnd hwnd, unsigned message, Wparam wparam, Lparam) {
     switch (message) {

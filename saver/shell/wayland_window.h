@@ -9,3 +9,8 @@
 constexpr unsigned WAYLAND_MOVE_GRACE_MS = 1000;
 
 Lresult wayland_window_proc(Hwnd hwnd, unsigned message, Wparam wparam, Lparam lparam);
+
+// What the screen saver prepares before its first frame, with the window's context current:
+// the settings, the clock and tables, the GL state, the library lists with their cycle order
+// and the cycle timer; then the load of the module the settings name is posted.
+void start_module_cycle(Hwnd hwnd);
