@@ -5,6 +5,7 @@
 
 #include "platform/win.h"
 
+#include <cstdint>
 #include <string>
 
 // The id that stands for the display's root window.
@@ -22,5 +23,20 @@ Hwnd adopt_host_window(const char* class_name, unsigned long window_id, bool sho
 bool hosted_get_message(Msg* msg);
 // Presents the frame when hwnd is the adopted window; false for any other window.
 bool hosted_swap_buffers(Hwnd hwnd);
+
+// No frame is handed out while the host's window is not viewable (unmapped or fully covered)
+// or the process is stopped. The time frames were held back since the last call, in
+// nanoseconds, so that timers that run on the clock can leave it out.
+uint64_t hosted_take_paused_ns();
+
+// What the display tells about pacing by the buffer swap: whether the GL lets us set the
+// swap interval, and the refresh rate of the monitor showing the window (0 when unknown).
+struct HostedDisplaySync {
+    bool swap_control = false;
+    double refresh_hz = 0.0;
+};
+HostedDisplaySync hosted_display_sync();
+// Vertical blanks each swap waits for (0: none); only with swap control.
+void hosted_set_swap_interval(int interval);
 // Drops the context and the display connection and forgets the window.
 void release_host_window(Hwnd hwnd);

@@ -9,6 +9,8 @@ std::string windows_directory();
 std::string home_directory();
 // $XDG_DATA_HOME (default ~/.local/share), no final "/".
 std::string program_files_dir();
+// $XDG_STATE_HOME (default ~/.local/state), no final "/".
+std::string state_home();
 // The directory of the running program, no final "/"; empty when it cannot be found.
 std::string program_directory();
 // The file a bare profile name stands for: the Windows directory + "/" + name.

@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(g++ cmake make pkg-config
           libfltk1.3-dev libgl1-mesa-dev libglu1-mesa-dev libegl-dev libegl-mesa0
           libgl1-mesa-dri libsdl2-dev libgtest-dev libbenchmark-dev
-          xdg-utils xvfb xauth x11-utils xdotool imagemagick xscreensaver desktop-file-utils openbox i3-wm
+          libxrandr-dev xdg-utils xvfb xauth x11-utils xdotool imagemagick xscreensaver xscreensaver-gl
+          xsecurelock desktop-file-utils openbox i3-wm
           libwayland-dev wayland-protocols sway swayidle grim wtype
           clang-14 libclang-rt-14-dev llvm-14)
 if [ "${1:-}" = --list ]; then

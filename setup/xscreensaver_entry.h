@@ -1,18 +1,29 @@
-// Registration with XScreenSaver: one line in the `programs` list of the user's
-// ~/.xscreensaver, in the host's own syntax (visual prefix, the name shown in its list in
-// double quotes, the command), every other byte of the file kept. Without that file nothing
-// is written: a new file would hide the host's own list of savers.
+// Registration with XScreenSaver: one entry in the `programs` list of the user's
+// ~/.xscreensaver, every other byte of the file kept. The entry is laid out as the host's own
+// settings program writes it, and found again in every form that program leaves it in (the
+// name dropped when the host derives the same one, long lines wrapped with "\" continuations,
+// "-root" for "--root"). Without that file nothing is written: a new file would hide the
+// host's own list of savers.
 #pragma once
 
 #include <string>
 
-// The list line for this program: `  GL: "Solvantrix" PROGRAM --root  \n\` and a line end.
-std::string xscreensaver_entry_line(const std::string& program);
+// The command the entry runs: the program with --root, with no blank inside a word, because
+// the host wraps long lines at any blank. A program under a home path with blanks is named
+// through "$HOME".
+std::string xscreensaver_command(const std::string& program);
 
-// Adds the line at the end of the `programs` list, before its closing line. False, with the
-// text unchanged, when there is no multi-line `programs` list or it names Solvantrix already.
+// The entry's lines as the host's settings program writes them: `  GL: ` and the command from
+// column 32 (with "Solvantrix" in double quotes when the host would not derive that name),
+// wrapped at blanks past column 75, and the " \n\" that joins the next entry.
+std::string xscreensaver_entry_lines(const std::string& program);
+
+// Adds the entry as the last of the `programs` list and moves `selected:` along, so that the
+// host keeps showing the saver it showed. False, with the text unchanged, when there is no
+// multi-line `programs` list, the file was cut off, or the list holds the entry already.
 bool add_xscreensaver_entry(std::string* text, const std::string& program);
-// Takes out the line add_xscreensaver_entry put in; false when there is none.
+// Takes out every entry of ours, whole, whatever the layout it is in now; `selected:` keeps
+// naming the same saver (-1 when it named ours). False when there is none.
 bool remove_xscreensaver_entry(std::string* text, const std::string& program);
 
 // The same on ~/.xscreensaver (following a symbolic link to the real file), replaced

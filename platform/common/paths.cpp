@@ -50,6 +50,10 @@ std::string program_files_dir() {
     return xdg_directory("XDG_DATA_HOME", "/.local/share");
 }
 
+std::string state_home() {
+    return xdg_directory("XDG_STATE_HOME", "/.local/state");
+}
+
 std::string resolve_profile_path(const std::string& name) {
     if (name.find_first_of("/\\") != std::string::npos) return name;
     return windows_directory() + "/" + name;

@@ -3,10 +3,12 @@
 #include "platform/common/ini_text.h"
 #include "platform/common/profile_file.h"
 #include "platform/paths.h"
+#include "platform/settings_lock.h"
 
 #include <climits>
 #include <cstring>
 #include <mutex>
+#include <optional>
 
 namespace {
 
@@ -115,6 +117,9 @@ bool write_private_profile_string(const char* section, const char* key, const ch
     if (key && !writable_key(key_name)) return false;
     if (value && has_line_end(value)) return false;
 
+    // A settings file is shared with other running copies: its read-modify-write is theirs too.
+    std::optional<SettingsLock> across_copies;
+    if (std::strpbrk(file, "/\\") == nullptr) across_copies.emplace();
     std::lock_guard<std::mutex> hold(store_lock);
     const std::string path = path_of(file);
     ProfileLoad status;

@@ -3,8 +3,13 @@
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xrandr.h>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <poll.h>
+
+enum class SwapControl { none, ext, mesa };
 
 struct ForeignSurface {
     Display* display;
@@ -12,6 +17,8 @@ struct ForeignSurface {
     GLXContext context;
     bool double_buffered;
     int width, height;
+    bool mapped, obscured;
+    SwapControl swap_control;
 };
 
 namespace {
@@ -31,6 +38,33 @@ std::string window_name(unsigned long id) {
     char text[32];
     std::snprintf(text, sizeof text, "0x%lx", id);
     return text;
+}
+
+bool has_extension(const char* extensions, const char* name) {
+    const size_t length = std::strlen(name);
+    for (const char* at = extensions; at && (at = std::strstr(at, name)); at += length)
+        if ((at == extensions || at[-1] == ' ') && (at[length] == ' ' || at[length] == '\0'))
+            return true;
+    return false;
+}
+
+SwapControl swap_control_of(Display* display, int screen) {
+    const char* extensions = glXQueryExtensionsString(display, screen);
+    if (has_extension(extensions, "GLX_EXT_swap_control")) return SwapControl::ext;
+    if (has_extension(extensions, "GLX_MESA_swap_control")) return SwapControl::mesa;
+    return SwapControl::none;
+}
+
+double mode_refresh(const XRRScreenResources* resources, RRMode id) {
+    for (int i = 0; i < resources->nmode; ++i) {
+        const XRRModeInfo& mode = resources->modes[i];
+        if (mode.id != id || mode.hTotal == 0 || mode.vTotal == 0) continue;
+        double lines = mode.vTotal;
+        if (mode.modeFlags & RR_DoubleScan) lines *= 2;
+        if (mode.modeFlags & RR_Interlace) lines /= 2;
+        return static_cast<double>(mode.dotClock) / (mode.hTotal * lines);
+    }
+    return 0.0;
 }
 
 bool fail(std::string* error, const std::string& text) {
@@ -81,7 +115,8 @@ ForeignSurface* foreign_surface_open(unsigned long window_id, std::string* error
         return nullptr;
     }
     XSetErrorHandler(note_x_error);
-    auto* surface = new ForeignSurface{display, 0, nullptr, false, 0, 0};
+    auto* surface =
+        new ForeignSurface{display, 0, nullptr, false, 0, 0, true, false, SwapControl::none};
     surface->window = window_id == 0 ? DefaultRootWindow(display) : window_id;
 
     XWindowAttributes attributes{};
@@ -90,8 +125,10 @@ ForeignSurface* foreign_surface_open(unsigned long window_id, std::string* error
     if (!ok) *error = "no window " + window_name(surface->window) + " on the X display";
     ok = ok && make_context(surface, attributes, error);
     if (ok) {
-        // Size changes and the window's end; the host keeps the input to itself.
-        XSelectInput(display, surface->window, StructureNotifyMask);
+        // Size changes, mapping, covering and the window's end; the host keeps the input.
+        XSelectInput(display, surface->window, StructureNotifyMask | VisibilityChangeMask);
+        surface->mapped = attributes.map_state != IsUnmapped;
+        surface->swap_control = swap_control_of(display, XScreenNumberOfScreen(attributes.screen));
         ok = glXMakeCurrent(display, surface->window, surface->context);
         XSync(display, False);
         if (!ok || failed) {
@@ -120,6 +157,11 @@ SurfaceNews foreign_surface_poll(ForeignSurface* surface) {
         XNextEvent(surface->display, &event);
         if (event.type == DestroyNotify && event.xdestroywindow.window == surface->window)
             news.destroyed = true;
+        if (event.type == MapNotify && event.xmap.window == surface->window) surface->mapped = true;
+        if (event.type == UnmapNotify && event.xunmap.window == surface->window)
+            surface->mapped = false;
+        if (event.type == VisibilityNotify && event.xvisibility.window == surface->window)
+            surface->obscured = event.xvisibility.state == VisibilityFullyObscured;
         if (event.type == ConfigureNotify && event.xconfigure.window == surface->window &&
             (event.xconfigure.width != surface->width ||
              event.xconfigure.height != surface->height)) {
@@ -132,7 +174,62 @@ SurfaceNews foreign_surface_poll(ForeignSurface* surface) {
     if (failed && failed_resource == surface->window) news.destroyed = true;
     news.width = surface->width;
     news.height = surface->height;
+    news.viewable = surface->mapped && !surface->obscured;
     return news;
+}
+
+void foreign_surface_wait(ForeignSurface* surface, int milliseconds) {
+    if (XPending(surface->display) > 0) return;
+    pollfd watched{ConnectionNumber(surface->display), POLLIN, 0};
+    poll(&watched, 1, milliseconds); // a signal ends the wait early, as it should
+}
+
+bool foreign_surface_has_swap_control(const ForeignSurface* surface) {
+    return surface->swap_control != SwapControl::none;
+}
+
+void foreign_surface_set_swap_interval(ForeignSurface* surface, int interval) {
+    if (surface->swap_control == SwapControl::ext) {
+        using SwapIntervalExt = void (*)(Display*, GLXDrawable, int);
+        const auto set = reinterpret_cast<SwapIntervalExt>(
+            glXGetProcAddressARB(reinterpret_cast<const GLubyte*>("glXSwapIntervalEXT")));
+        if (set) set(surface->display, surface->window, interval);
+    } else if (surface->swap_control == SwapControl::mesa) {
+        using SwapIntervalMesa = int (*)(unsigned);
+        const auto set = reinterpret_cast<SwapIntervalMesa>(
+            glXGetProcAddressARB(reinterpret_cast<const GLubyte*>("glXSwapIntervalMESA")));
+        if (set) set(static_cast<unsigned>(interval));
+    }
+    XSync(surface->display, False);
+}
+
+double foreign_surface_refresh_rate(ForeignSurface* surface) {
+    Display* display = surface->display;
+    int event_base = 0, error_base = 0;
+    if (!XRRQueryExtension(display, &event_base, &error_base)) return 0.0;
+    const ::Window root = DefaultRootWindow(display);
+    // The monitor under the window's centre; the first lit one when none is.
+    int x = 0, y = 0;
+    ::Window child = 0;
+    XTranslateCoordinates(display, surface->window, root, surface->width / 2, surface->height / 2,
+                          &x, &y, &child);
+    XRRScreenResources* resources = XRRGetScreenResourcesCurrent(display, root);
+    if (!resources) return 0.0;
+    double refresh = 0.0, first = 0.0;
+    for (int i = 0; i < resources->ncrtc && refresh == 0.0; ++i) {
+        XRRCrtcInfo* crtc = XRRGetCrtcInfo(display, resources, resources->crtcs[i]);
+        if (!crtc) continue;
+        if (crtc->mode != None) {
+            const double rate = mode_refresh(resources, crtc->mode);
+            if (first == 0.0) first = rate;
+            if (x >= crtc->x && y >= crtc->y && x < crtc->x + static_cast<int>(crtc->width) &&
+                y < crtc->y + static_cast<int>(crtc->height))
+                refresh = rate;
+        }
+        XRRFreeCrtcInfo(crtc);
+    }
+    XRRFreeScreenResources(resources);
+    return refresh != 0.0 ? refresh : first;
 }
 
 void foreign_surface_swap(ForeignSurface* surface) {

@@ -15,6 +15,7 @@ int16_t meteor_offset_x[STAR_COUNT];
 uint64_t counter_frequency = NO_COUNTER_FREQUENCY;
 uint64_t frame_period;
 uint64_t current_counter;
+int pace_by_swap;
 uint64_t previous_frame_end;
 
 int applied_depth_test = -1;
@@ -40,6 +41,9 @@ float pattern_fade;
 int module_cycle_counter;
 int cycle_length;
 uint64_t hold_start_time;
+int own_cycle_position = -1;
+int own_cycle_step;
+char own_cycle_module[500];
 int cycle_timer;
 
 float speed;

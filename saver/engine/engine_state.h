@@ -30,6 +30,7 @@ extern uint64_t counter_frequency; // ticks per second; NO_COUNTER_FREQUENCY wit
 extern uint64_t frame_period;      // ticks per frame; 0 = unpaced
 extern uint64_t current_counter;   // read by the last pacing
 extern uint64_t previous_frame_end;
+extern int pace_by_swap; // the buffer swap waits for the display's vertical blank: no sleeping
 
 // ---- Frame step -----------------------------------------------------------------------
 extern int applied_depth_test; // -1 until the first frame applies `xfloor`
@@ -57,6 +58,12 @@ extern int module_cycle_counter;
 extern int cycle_length; // 301 while cycling, else 0
 extern uint64_t hold_start_time;
 extern int cycle_timer; // settings `timer`: 16-bit two's-complement tenths of minutes
+// A copy that walks the cycle on its own (one per monitor under a host): its place in the
+// cycle order (-1: the settings' `modsel` is the place, as for the one editor), its changes
+// counted on from the settings' `cyclestep`, and the module file its next load takes.
+extern int own_cycle_position;
+extern int own_cycle_step;
+extern char own_cycle_module[500];
 
 // ---- Flight model ---------------------------------------------------------------------
 extern float speed;

@@ -21,14 +21,29 @@ bool frame_too_early(uint64_t now, uint64_t previous_end, uint64_t threshold) {
     return now - previous_end <= threshold;
 }
 
-void pace_frame() {
-    current_counter = query_performance_counter();
-    if (frame_pacing_waits(globaldelay, previous_frame_end, counter_frequency)) {
+bool pace_by_swap_for(int frames_per_second, bool swap_control, double refresh_hz) {
+    // Half a frame of slack: refresh rates are quoted as 60 for 59.94 Hz and the like.
+    return swap_control && refresh_hz > 0.0 && frames_per_second > 0 &&
+           frames_per_second + 0.5 >= refresh_hz;
+}
+
+void pace_frame_on(const PacingClock& clock) {
+    current_counter = clock.now();
+    if (!pace_by_swap && frame_pacing_waits(globaldelay, previous_frame_end, counter_frequency)) {
         const uint64_t threshold = pacing_threshold(frame_period);
         while (frame_too_early(current_counter, previous_frame_end, threshold)) {
-            sleep_ms(1);
-            current_counter = query_performance_counter();
+            clock.sleep_ms(1);
+            current_counter = clock.now();
         }
     }
     previous_frame_end = current_counter;
+}
+
+void pace_frame() {
+    pace_frame_on({query_performance_counter, sleep_ms});
+}
+
+void resume_after_pause(uint64_t paused_ticks) {
+    if (hold_start_time != 0) hold_start_time += paused_ticks;
+    if (previous_frame_end != 0) previous_frame_end += paused_ticks;
 }

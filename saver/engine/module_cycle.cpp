@@ -2,6 +2,7 @@
 
 #include "platform/dialog.h"
 #include "platform/profile.h"
+#include "platform/settings_lock.h"
 #include "platform/window.h"
 #include "saver/engine/commands.h"
 #include "saver/engine/engine_state.h"
@@ -12,6 +13,7 @@
 #include "saver/model/view.h"
 #include "saver/resources/control_ids.h"
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -101,11 +103,14 @@ ModuleChoice choose_next_module(int from, bool shuffled) {
     return {first_included_module, first_included_module};
 }
 
-void change_module(Hwnd hwnd) {
-    module_cycle_counter = 0;
-    const int from = get_private_profile_int("data", "modsel", 0, SETTINGS_FILE);
-    const ModuleChoice choice = choose_next_module(from, cycle_timer >= SHUFFLED_TIMER_PATTERN);
-    show_selected_module(choice.module);
+namespace {
+
+ModuleChoice next_choice(int from) {
+    return choose_next_module(from, cycle_timer >= SHUFFLED_TIMER_PATTERN);
+}
+
+// Where the next start or change goes on from: the module shown and the place after it.
+void store_cycle_place(const ModuleChoice& choice) {
     // Without a library entry there is no file to name; the current `module` is shown again.
     if (is_module_index(choice.module)) {
         const std::string module = module_library() + module_files[choice.module];
@@ -113,7 +118,70 @@ void change_module(Hwnd hwnd) {
     }
     write_private_profile_string("data", "modsel", std::to_string(choice.modsel).c_str(),
                                  SETTINGS_FILE);
+}
+
+void take_own_choice(const ModuleChoice& choice) {
+    own_cycle_position = choice.modsel;
+    const std::string module =
+        is_module_index(choice.module) ? module_library() + module_files[choice.module] : "";
+    std::snprintf(own_cycle_module, sizeof own_cycle_module, "%s", module.c_str());
+}
+
+// A copy on its own walk shows the module after its own place, so no other copy makes it
+// skip one. The settings keep the place of the copy furthest along: several copies change
+// at about the same moment, and the next start is to go on after the last module shown.
+void change_own_walk() {
+    const ModuleChoice choice = next_choice(own_cycle_position);
+    take_own_choice(choice);
+    show_selected_module(choice.module);
+    ++own_cycle_step;
+    const SettingsLock settings;
+    if (own_cycle_step <= get_private_profile_int("data", "cyclestep", 0, SETTINGS_FILE)) return;
+    store_cycle_place(choice);
+    write_private_profile_string("data", "cyclestep", std::to_string(own_cycle_step).c_str(),
+                                 SETTINGS_FILE);
     write_private_profile_string(nullptr, nullptr, nullptr, SETTINGS_FILE);
+}
+
+// The one editor's walk goes on from the settings' `modsel`.
+void change_shared_walk() {
+    const SettingsLock settings;
+    const int from = get_private_profile_int("data", "modsel", 0, SETTINGS_FILE);
+    const ModuleChoice choice = next_choice(from);
+    show_selected_module(choice.module);
+    store_cycle_place(choice);
+    write_private_profile_string(nullptr, nullptr, nullptr, SETTINGS_FILE);
+}
+
+} // namespace
+
+bool claim_cycle_start() {
+    own_cycle_position = -1;
+    own_cycle_module[0] = '\0';
+    if (cycle_timer_magnitude(cycle_timer) == 0 || module_files.empty()) return false;
+    // Copies started together each take the next module in turn: different monitors show
+    // different modules while the library has enough of them.
+    const SettingsLock settings;
+    const ModuleChoice choice =
+        next_choice(get_private_profile_int("data", "modsel", 0, SETTINGS_FILE));
+    if (!is_module_index(choice.module)) return false;
+    take_own_choice(choice);
+    show_selected_module(choice.module);
+    own_cycle_step = get_private_profile_int("data", "cyclestep", 0, SETTINGS_FILE) + 1;
+    store_cycle_place(choice);
+    write_private_profile_string("data", "cyclestep", std::to_string(own_cycle_step).c_str(),
+                                 SETTINGS_FILE);
+    write_private_profile_string(nullptr, nullptr, nullptr, SETTINGS_FILE);
+    return true;
+}
+
+void change_module(Hwnd hwnd) {
+    module_cycle_counter = 0;
+    if (own_cycle_position >= 0) {
+        change_own_walk();
+    } else {
+        change_shared_walk();
+    }
     if (control_window) check_dlg_button(control_window, ID_CYCLE_INCLUDE, 1);
     load_module_from_settings = 1;
     post_message(hwnd, WM_COMMAND, CMD_LOAD_MODULE, 0);

@@ -24,5 +24,12 @@ struct ModuleChoice {
 // The module that follows list index `from` in the cycle order.
 ModuleChoice choose_next_module(int from, bool shuffled);
 
-// Shows the next module: settings `module` and `modsel`, then the load command to `hwnd`.
+// Starts this copy on a walk of its own through the cycle (copies run one per monitor): takes
+// the module after the settings' `modsel` for its first, into `own_cycle_module`, and moves
+// `modsel` on past it for the next copy. False, with no walk of its own, when the cycle is
+// off or the library is empty.
+bool claim_cycle_start();
+
+// Shows the next module: settings `module` and `modsel` (for a copy on its own walk, its own
+// next module, stored when no other copy has gone further), then the load command to `hwnd`.
 void change_module(Hwnd hwnd);

@@ -7,6 +7,7 @@
 #include "saver/engine/engine_state.h"
 #include "saver/model/model_state.h"
 #include "saver/model/view.h"
+#include "saver/model/work_copies.h"
 
 #include <cstdio>
 #include <cstring>
@@ -78,14 +79,19 @@ int fail() {
     return 0;
 }
 
-void derive_module_paths(const char* path) {
+// The side files are read from the module's data directory in the library; the work file is
+// this copy's own (see work_copies.h), never one in the library. False when there is no place
+// for it.
+bool derive_module_paths(const char* path) {
     copy_text(module_path, sizeof module_path, path);
     module_name_of(path, module_name, sizeof module_name);
     const size_t length = std::strlen(path);
     const std::string stem(path, length >= 3 ? length - 3 : 0);
     copy_text(module_data_dir, sizeof module_data_dir, find_path_any_case(stem) + "/");
+    const std::string directory = work_directory();
     copy_text(module_work_file, sizeof module_work_file,
-              std::string(module_data_dir) + module_name + ".ini");
+              directory.empty() ? std::string() : directory + module_name + ".ini");
+    return !directory.empty();
 }
 
 } // namespace
@@ -102,12 +108,12 @@ int load_module(const char* path, int* saved_without_stars) {
     *saved_without_stars = 0;
     backdrop_hold = 1;
     const std::string on_disk = find_path_any_case(path);
-    derive_module_paths(on_disk.c_str());
+    const bool work_place = derive_module_paths(on_disk.c_str());
     if (control_window)
         set_window_text(control_window, (std::string("Module: ") + module_name).c_str());
 
     std::string text;
-    if (!read_whole(on_disk.c_str(), &text)) return fail();
+    if (!work_place || !read_whole(on_disk.c_str(), &text)) return fail();
     if (!write_work_file(text)) return fail();
 
     static const char* const plane_files[PLANE_COUNT] = {".pr1", ".pr2", ".pr3",

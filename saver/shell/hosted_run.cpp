@@ -1,29 +1,93 @@
 #include "saver/shell/hosted_run.h"
 
+#include "platform/files.h"
 #include "platform/hosted.h"
 #include "platform/profile.h"
 #include "platform/window.h"
 #include "saver/engine/commands.h"
 #include "saver/engine/engine_state.h"
+#include "saver/engine/frame_pacing.h"
 #include "saver/engine/frame_step.h"
 #include "saver/engine/gl_state.h"
+#include "saver/engine/module_cycle.h"
+#include "saver/model/install_paths.h"
 #include "saver/model/model_state.h"
 #include "saver/model/settings.h"
+#include "saver/model/work_copies.h"
 #include "saver/shell/shell_state.h"
 #include "saver/shell/startup.h"
 #include "saver/shell/window_handlers.h"
 #include "saver/ui/module_selector.h"
 
 #include <cstdio>
+#include <string>
+#include <sys/stat.h>
 
 namespace {
 
+// Set until the first module load has been tried: a run that cannot play that one ends.
+bool first_load = true;
+std::string first_module;
+
 // What the screen saver's hidden control window prepares for the module cycle: the library
-// lists with their cycle order, the module `modsel` names and the cycle timer.
+// lists with their cycle order, the module `modsel` names and the cycle timer. With the cycle
+// on, this copy starts a walk of its own, after the module the last copy showed.
 void prepare_module_cycle() {
     initialise_module_selector();
     cycle_timer = get_private_profile_int("data", "timer", 0, SETTINGS_FILE) & 0xFFFF;
     projection_dirty = 1;
+    claim_cycle_start();
+}
+
+// Frames wait for the vertical blank where the display lets us and the target keeps up
+// with its refresh; elsewhere the sleeping pacer alone sets the rhythm.
+void choose_pacing() {
+    const HostedDisplaySync sync = hosted_display_sync();
+    pace_by_swap = pace_by_swap_for(globaldelay, sync.swap_control, sync.refresh_hz) ? 1 : 0;
+    if (sync.swap_control) hosted_set_swap_interval(pace_by_swap ? 1 : 0);
+}
+
+bool exists(const std::string& path, bool directory) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 &&
+           (directory ? S_ISDIR(info.st_mode) : S_ISREG(info.st_mode));
+}
+
+// One line that names what is missing, for the host to show or log.
+std::string why_not_played(const std::string& module) {
+    if (!exists(module_library(), true)) return "no module library in " + install_directory();
+    if (!exists(find_path_any_case(module), false)) return "no module " + module;
+    if (work_directory().empty()) return "no directory for the work files can be made";
+    return "the module " + module + " cannot be loaded";
+}
+
+std::string settings_module() {
+    char path[500];
+    get_private_profile_string("data", "module", default_module_path().c_str(), path, sizeof path,
+                               SETTINGS_FILE);
+    return path;
+}
+
+// This copy's own walk names the module file; otherwise the settings' `module` does.
+void load_next_module(Hwnd hwnd) {
+    if (own_cycle_module[0] != '\0') {
+        std::snprintf(module_path, sizeof module_path, "%s", own_cycle_module);
+        open_succeeded = 1;
+        load_module_from_settings = 0;
+    } else {
+        open_succeeded = 0;
+        module_path[0] = '\0';
+        load_module_from_settings = 1;
+    }
+    const std::string wanted = open_succeeded ? std::string(module_path) : settings_module();
+    load_module_command(hwnd);
+    if (!first_load) return;
+    first_load = false;
+    if (module_path[0] != '\0') return;
+    first_module = why_not_played(wanted);
+    busy = 1;
+    release_host_window(hwnd);
+    post_quit_message(1);
 }
 
 // The host keeps the keyboard and the mouse, so there is no input to handle; the run ends
@@ -38,14 +102,12 @@ Lresult hosted_window_proc(Hwnd hwnd, unsigned message, Wparam wparam, Lparam) {
         resize_pending = 1;
         return 0;
     case WM_PAINT:
+        if (const uint64_t paused = hosted_take_paused_ns())
+            resume_after_pause(paused * counter_frequency / 1000000000u);
         on_paint(hwnd);
         return 0;
     case WM_COMMAND:
-        if (loword(wparam) == CMD_LOAD_MODULE) {
-            open_succeeded = 0;
-            module_path[0] = '\0';
-            load_module_command(hwnd);
-        }
+        if (loword(wparam) == CMD_LOAD_MODULE) load_next_module(hwnd);
         return 0;
     case WM_CLOSE:
         busy = 1;
@@ -67,7 +129,8 @@ int refuse(const std::string& reason) {
 int run_hosted(const HostedRequest& request) {
     if (!request.error.empty()) return refuse(request.error);
     run_mode = RUN_HOSTED;
-    load_module_from_settings = 1;
+    // One copy per monitor: each plays from work files of its own.
+    use_work_copies(WorkCopies::PRIVATE);
     register_class(WINDOW_CLASS, hosted_window_proc);
     // The window first: a host that cannot be served learns it at once, and a host that ends
     // us during the start meets the signal handling already.
@@ -78,10 +141,14 @@ int run_hosted(const HostedRequest& request) {
     read_global_settings();
     prepare_clock_and_tables();
     init_gl_state(hwnd);
+    choose_pacing();
     prepare_module_cycle();
     post_message(hwnd, WM_COMMAND, CMD_LOAD_MODULE, 0);
 
     Msg msg{};
     while (hosted_get_message(&msg)) dispatch_message(msg);
+    end_work_copies();
+    // Hosts show a saver's trouble only through its exit status.
+    if (!first_module.empty()) return refuse(first_module);
     return static_cast<int>(msg.wparam);
 }

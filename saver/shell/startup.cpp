@@ -15,6 +15,7 @@
 #include "saver/lock/lock.h"
 #include "saver/model/model_state.h"
 #include "saver/model/settings.h"
+#include "saver/model/work_copies.h"
 #include "saver/shell/command_line.h"
 #include "saver/shell/placement.h"
 #include "saver/shell/shell_state.h"
@@ -87,6 +88,8 @@ int run_program(const char* command_line, int show_command) {
     run_mode = run_mode_from_command_line(command_line);
     if (run_mode == RUN_REFUSED) return 0;
     if (!single_instance_acquire(WINDOW_CLASS)) return 0;
+    // The one copy that holds the lock keeps the editor's work files where they outlive it.
+    use_work_copies(WorkCopies::PER_USER);
     if (!register_class(WINDOW_CLASS, starfield_window_proc)) return 0;
     if (!start_up(show_command)) return 0;
     return message_loop();

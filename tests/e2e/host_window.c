@@ -2,14 +2,16 @@
    it, destroys it.
    host_window create X Y WIDTH HEIGHT   prints the new window's id
    host_window resize ID WIDTH HEIGHT
-   host_window destroy ID */
+   host_window destroy ID
+   host_window unmap ID | map ID */
 #include <X11/Xlib.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
 static int usage(const char* program) {
-    fprintf(stderr, "usage: %s create X Y W H | resize ID W H | destroy ID\n", program);
+    fprintf(stderr, "usage: %s create X Y W H | resize ID W H | destroy ID | unmap ID | map ID\n",
+            program);
     return 2;
 }
 
@@ -28,6 +30,10 @@ int main(int argc, char** argv) {
     } else if (strcmp(argv[1], "resize") == 0 && argc == 5) {
         XResizeWindow(display, (Window)strtoul(argv[2], NULL, 0), (unsigned)atoi(argv[3]),
                       (unsigned)atoi(argv[4]));
+    } else if (strcmp(argv[1], "unmap") == 0 && argc == 3) {
+        XUnmapWindow(display, (Window)strtoul(argv[2], NULL, 0));
+    } else if (strcmp(argv[1], "map") == 0 && argc == 3) {
+        XMapWindow(display, (Window)strtoul(argv[2], NULL, 0));
     } else if (strcmp(argv[1], "destroy") == 0 && argc == 3) {
         XDestroyWindow(display, (Window)strtoul(argv[2], NULL, 0));
     } else {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 constexpr uint64_t SLOW_COUNTER = 3579545;
@@ -56,6 +58,83 @@ TEST_F(PaceFrame, FirstFrameOnlyRecordsItsEnd) {
     pace_frame();
     EXPECT_GE(previous_frame_end, before);
     EXPECT_EQ(current_counter, previous_frame_end);
+}
+
+TEST(PacingChoice, TheSwapPacesWhereItWaitsForABlankTheTargetKeepsUpWith) {
+    struct Case {
+        int target;
+        bool swap_control;
+        double refresh;
+        bool by_swap;
+    };
+    const Case cases[] = {
+        {60, true, 60.0, true},   {60, true, 59.94, true}, {144, true, 144.0, true},
+        {75, true, 60.0, true},   {60, true, 75.0, false}, {30, true, 60.0, false},
+        {60, false, 60.0, false}, {60, true, 0.0, false},  {0, true, 60.0, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(pace_by_swap_for(c.target, c.swap_control, c.refresh), c.by_swap)
+            << c.target << " fps, swap control " << c.swap_control << ", " << c.refresh << " Hz";
+}
+
+// A display simulated in nanoseconds: the swap waits for the next vertical blank when the
+// swap interval is 1, and the pacer sleeps on the same clock.
+struct SimulatedDisplay {
+    static uint64_t now;
+    static uint64_t now_ns() { return now; }
+    static void sleep(unsigned milliseconds) { now += milliseconds * 1000000ull + 60000; }
+};
+uint64_t SimulatedDisplay::now;
+
+class PacedUnderVerticalSync : public ::testing::Test {
+  protected:
+    static constexpr uint64_t BLANK = 1000000000ull / 60;
+    static constexpr uint64_t RENDERING = 3000000;
+
+    void SetUp() override {
+        counter_frequency = 1000000000ull;
+        SimulatedDisplay::now = 1000000000ull;
+        previous_frame_end = 0;
+        globaldelay = 60;
+        frame_period = frame_period_for(counter_frequency, globaldelay);
+    }
+    void TearDown() override { pace_by_swap = 0; }
+
+    // Frames presented at distinct blanks over one second of blanks.
+    int distinct_frames_in_a_second(bool swap_waits) {
+        const uint64_t start_blank = SimulatedDisplay::now / BLANK;
+        std::set<uint64_t> shown_at;
+        while (SimulatedDisplay::now / BLANK < start_blank + 60) {
+            SimulatedDisplay::now += RENDERING;
+            if (swap_waits) SimulatedDisplay::now = (SimulatedDisplay::now / BLANK + 1) * BLANK;
+            shown_at.insert((SimulatedDisplay::now + BLANK - 1) / BLANK);
+            pace_frame_on({SimulatedDisplay::now_ns, SimulatedDisplay::sleep});
+        }
+        return static_cast<int>(shown_at.size());
+    }
+};
+
+TEST_F(PacedUnderVerticalSync, TheSwapGivesEveryBlankAFrameWhereSleepingRepeatsFrames) {
+    pace_by_swap = pace_by_swap_for(globaldelay, true, 60.0) ? 1 : 0;
+    ASSERT_EQ(pace_by_swap, 1);
+    EXPECT_GE(distinct_frames_in_a_second(true), 59);
+    // What sleeping for 1.03 periods does on the same display: its oversleeping adds up
+    // until a frame misses its blank, and the one before is shown twice.
+    pace_by_swap = 0;
+    EXPECT_LE(distinct_frames_in_a_second(true), 57);
+}
+
+TEST_F(PacedUnderVerticalSync, WithoutAWaitingSwapTheSleepingPacerKeepsItsTarget) {
+    pace_by_swap = pace_by_swap_for(globaldelay, false, 60.0) ? 1 : 0;
+    ASSERT_EQ(pace_by_swap, 0);
+    const uint64_t start = SimulatedDisplay::now;
+    int frames = 0;
+    for (; SimulatedDisplay::now - start < 1000000000ull; ++frames) {
+        SimulatedDisplay::now += RENDERING;
+        pace_frame_on({SimulatedDisplay::now_ns, SimulatedDisplay::sleep});
+    }
+    EXPECT_GE(frames, 54);
+    EXPECT_LE(frames, 60);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "platform/window.h"
 #include "saver/engine/commands.h"
 #include "saver/engine/engine_state.h"
+#include "saver/engine/frame_pacing.h"
 #include "saver/engine/module_cycle.h"
 #include "saver/model/model_state.h"
 #include "saver/model/settings.h"
@@ -13,7 +14,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -49,6 +52,9 @@ class ModuleCycle : public ::testing::Test {
         shuffled_module = {3, -1, 0, 2};
         first_included_module = 0;
         selected_module = 0;
+        own_cycle_position = -1;
+        own_cycle_step = 0;
+        own_cycle_module[0] = '\0';
     }
 
     int load_commands_posted() {
@@ -254,6 +260,76 @@ TEST_F(ModuleCycle, ChangeReachesTheSettingsFileOnDisk) {
     EXPECT_NE(stored.find("modsel=3"), std::string::npos) << stored;
     EXPECT_EQ(selected_module, 3);
     EXPECT_EQ(load_module_from_settings, 1);
+}
+
+// A host runs one copy per monitor, all changing modules at about the same moment. Each copy
+// plays the cycle in order from its own place, the copies show different modules, and the
+// settings keep the place of the copy furthest along for the next start.
+TEST_F(ModuleCycle, SeveralCopiesEachPlayTheCycleInOrder) {
+    struct Copy {
+        int position, step;
+        std::string module;
+        std::vector<std::string> shown;
+    };
+    // Alphabetical cycle over the included modules: a -> c -> d -> a.
+    const std::map<std::string, std::string> successor = {
+        {"a.sv", "c.sv"}, {"c.sv", "d.sv"}, {"d.sv", "a.sv"}};
+    cycle_timer = 5;
+    std::vector<Copy> copies(2);
+    for (Copy& copy : copies) {
+        ASSERT_TRUE(claim_cycle_start());
+        copy = {own_cycle_position, own_cycle_step, own_cycle_module, {}};
+        copy.shown.push_back(copy.module.substr(copy.module.rfind('/') + 1));
+    }
+    for (int change = 0; change < 5; ++change) {
+        for (Copy& copy : copies) {
+            own_cycle_position = copy.position;
+            own_cycle_step = copy.step;
+            change_module(window);
+            copy.position = own_cycle_position;
+            copy.step = own_cycle_step;
+            const std::string module = own_cycle_module;
+            copy.shown.push_back(module.substr(module.rfind('/') + 1));
+        }
+        EXPECT_NE(copies[0].shown.back(), copies[1].shown.back()) << change;
+    }
+    for (const Copy& copy : copies)
+        for (size_t i = 1; i < copy.shown.size(); ++i)
+            EXPECT_EQ(copy.shown[i], successor.at(copy.shown[i - 1])) << "a module was skipped";
+    // The next start goes on after the last module the copies showed.
+    const std::string last = copies[1].shown.back();
+    EXPECT_EQ(setting("module"), "/opt/saver/library/" + last);
+    own_cycle_step = 0;
+    ASSERT_TRUE(claim_cycle_start());
+    EXPECT_EQ(std::string(own_cycle_module), "/opt/saver/library/" + successor.at(last));
+}
+
+TEST_F(ModuleCycle, NoWalkOfItsOwnWithTheCycleOffOrNoLibrary) {
+    cycle_timer = 0;
+    EXPECT_FALSE(claim_cycle_start());
+    cycle_timer = 5;
+    module_files.clear();
+    EXPECT_FALSE(claim_cycle_start());
+    EXPECT_EQ(own_cycle_position, -1);
+    EXPECT_STREQ(own_cycle_module, "");
+}
+
+// A window unmapped, or a process stopped, during the hold: the time it drew nothing does
+// not count, so the module is not cut short when drawing resumes.
+TEST_F(ModuleCycle, APauseDoesNotShortenTheHold) {
+    cycle_timer = 5;
+    module_cycle_counter = 150;
+    hold_start_time = 7000000;
+    const uint64_t hold_ticks = 1000 * 5 * 6;
+    current_counter = hold_start_time + hold_ticks / 2;
+    const uint64_t paused = 60 * counter_frequency;
+    current_counter += paused;
+    resume_after_pause(paused);
+    module_cycle(window);
+    EXPECT_EQ(module_cycle_counter, 150);
+    current_counter += hold_ticks / 2 + 1;
+    module_cycle(window);
+    EXPECT_EQ(module_cycle_counter, 151);
 }
 
 } // namespace

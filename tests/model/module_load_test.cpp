@@ -2,6 +2,7 @@
 #include "saver/model/model_state.h"
 #include "saver/model/module_files.h"
 #include "saver/model/view.h"
+#include "saver/model/work_copies.h"
 #include "tests/support/test_env.h"
 
 #include <gtest/gtest.h>
@@ -34,7 +35,7 @@ TEST_F(ModuleLoad, CopiesTheTextAndReadsTheSideFiles) {
     ASSERT_EQ(load_module(path.c_str(), &without_stars), 1);
     EXPECT_EQ(without_stars, 0);
     EXPECT_STREQ(module_name, "Galaxy-2");
-    EXPECT_EQ(std::string(module_work_file), data + "Galaxy-2.ini");
+    EXPECT_EQ(std::string(module_work_file), work_directory() + "Galaxy-2.ini");
     EXPECT_EQ(read_file(module_work_file), read_file(path));
     // Short planes replace only their own length.
     for (int plane = 0; plane < PLANE_COUNT; ++plane) {
@@ -117,17 +118,36 @@ TEST_F(ModuleLoad, ReloadingKeepsTheWorkFilesMode) {
     EXPECT_EQ(mode_of(module_work_file), 0600u);
 }
 
-// Another copy loading the same module, or a link left in the data directory, holds the name a
-// shared temporary would have: the load writes its own and reaches nothing through a link.
+// The editor's work file, with Views it stored but has not saved, is in the per-user place;
+// a copy that is not the editor loading the same module must leave it, and the library, be.
+TEST_F(ModuleLoad, APrivateCopyWritesNothingTheEditorOrTheLibraryHolds) {
+    use_work_copies(WorkCopies::PER_USER);
+    const std::string editors = work_directory() + "Galaxy-2.ini";
+    const std::string old_place = data + "Galaxy-2.ini";
+    for (const std::string& file : {editors, old_place})
+        write_file(file, read_file(path) + "[2003]\r\nmarker=stored by the editor\r\n");
+    use_work_copies(WorkCopies::PRIVATE);
+    int without_stars = 0;
+    ASSERT_EQ(load_module(path.c_str(), &without_stars), 1);
+    EXPECT_EQ(read_file(module_work_file), read_file(path));
+    for (const std::string& file : {editors, old_place})
+        EXPECT_NE(read_file(file).find("marker=stored by the editor"), std::string::npos) << file;
+    EXPECT_NE(std::string(module_work_file), editors);
+    std::remove(editors.c_str());
+    std::remove(old_place.c_str());
+}
+
+// A link left in the work directory holds the name a shared temporary would have: the load
+// writes its own and reaches nothing through a link.
 TEST_F(ModuleLoad, TheWorkCopyGoesThroughATemporaryOfItsOwn) {
+    const std::string work = work_directory();
     write_file(library + "/outside", "kept");
-    ASSERT_EQ(symlink((library + "/outside").c_str(), (data + "Galaxy-2.ini.tmp").c_str()), 0);
-    write_file(data + ".Galaxy-2.ini.tmp-1-0", "another copy's half");
+    ASSERT_EQ(symlink((library + "/outside").c_str(), (work + "Galaxy-2.ini.tmp").c_str()), 0);
     int without_stars = 0;
     ASSERT_EQ(load_module(path.c_str(), &without_stars), 1);
     EXPECT_EQ(read_file(module_work_file), read_file(path));
     EXPECT_EQ(read_file(library + "/outside"), "kept");
-    EXPECT_EQ(read_file(data + ".Galaxy-2.ini.tmp-1-0"), "another copy's half");
+    std::remove((work + "Galaxy-2.ini.tmp").c_str());
 }
 
 TEST_F(ModuleLoad, NamesWrittenInAnotherCaseAreFound) {
@@ -142,7 +162,7 @@ TEST_F(ModuleLoad, NamesWrittenInAnotherCaseAreFound) {
     ASSERT_EQ(std::rename(path.c_str(), (library + "/GALAXY-2.SV").c_str()), 0);
     int without_stars = 0;
     ASSERT_EQ(load_module(path.c_str(), &without_stars), 1);
-    EXPECT_EQ(std::string(module_work_file), upper + "/GALAXY-2.ini");
+    EXPECT_EQ(std::string(module_work_file), work_directory() + "GALAXY-2.ini");
     EXPECT_EQ(target_stars[PLANE_YL][0], 7);
     EXPECT_EQ(recorded_length, 2);
 }

@@ -120,7 +120,7 @@ TEST_F(SetupInstall, InstallsEverythingAndASecondStartRemovesIt) {
     }
     EXPECT_TRUE(exists(dir + "/" + ICON_NAME));
     EXPECT_NE(
-        read_file(home + "/.xscreensaver").find(xscreensaver_entry_line(installed_program_path())),
+        read_file(home + "/.xscreensaver").find(xscreensaver_entry_lines(installed_program_path())),
         std::string::npos);
 
     ASSERT_TRUE(click(ID_CONTINUE)); // OK
