@@ -2,6 +2,7 @@
 
 #include "platform/wayland.h"
 #include "platform/window.h"
+#include "saver/model/work_copies.h"
 #include "saver/shell/shell_state.h"
 #include "saver/shell/wayland_window.h"
 
@@ -20,6 +21,7 @@ WaylandRun wayland_run_requested(int argc, const char* const* argv) {
 int run_wayland(WaylandRun run) {
     // A copy beside the editor, as in a host's window: its own work copies, no placement.
     run_mode = RUN_HOSTED;
+    use_work_copies(WorkCopies::PRIVATE);
     register_class(WINDOW_CLASS, wayland_window_proc);
     // The surfaces first, each with a black frame: a locker that hosts us sees a frame at once,
     // and the module loads after it.
@@ -31,10 +33,11 @@ int run_wayland(WaylandRun run) {
         std::fprintf(stderr, "solvantrix: %s\n", error.c_str());
         return 1;
     }
-    start_module_cycle(hwnd);
+    start_module_cycle(hwnd, run == WaylandRun::background);
 
     Msg msg{};
     while (wayland_get_message(&msg)) dispatch_message(msg);
     wayland_close(hwnd);
+    end_work_copies();
     return static_cast<int>(msg.wparam);
 }

@@ -39,7 +39,7 @@ class WaylandWindow : public ::testing::Test {
         // The backend makes the context before the window hears WM_CREATE.
         ASSERT_TRUE(gl_choose_pixel_format(hwnd));
         ASSERT_TRUE(gl_create_context(hwnd));
-        start_module_cycle(hwnd);
+        start_module_cycle(hwnd, false);
         pump();
         ASSERT_EQ(ready, 1);
     }
