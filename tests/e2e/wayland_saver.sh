@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # `solvantrix --wayland` on a headless sway with two outputs (one scaled): the starfield moves
 # on both, a key ends it with exit 0, SIGTERM ends it with exit 0, swayidle's timeout starts it,
-# and it ends with exit 0 when the compositor goes away.
+# and it ends with exit 0 when the compositor goes away, leaving no work copy behind.
 set -euo pipefail
 program=$(realpath "$1") fixtures=$2
 here=$(realpath "$(dirname "$0")")
@@ -15,6 +15,7 @@ fail() { echo "$1"; [ -f "$root/saver.log" ] && { echo "--- saver:"; cat "$root/
 
 start_sway || exit 1
 add_scaled_output
+touch "$root/before"
 
 start_saver() {
     $as_user "$program" --wayland > "$root/saver.log" 2>&1 &
@@ -57,4 +58,10 @@ start_saver
 wait_for_starfield HEADLESS-1 || fail "no moving starfield before the compositor ends"
 kill -TERM "$sway"
 ends_with_zero "the compositor's end"
+
+# Every run played from private work copies that went with it; the library stayed as it was.
+[ -z "$(ls -A "$XDG_RUNTIME_DIR/solvantrix" 2>/dev/null)" ] ||
+    fail "work copies were left behind: $(ls -A "$XDG_RUNTIME_DIR/solvantrix")"
+[ -z "$(find "$root/install" -newer "$root/before")" ] ||
+    fail "the runs wrote into the library: $(find "$root/install" -newer "$root/before")"
 echo ok
