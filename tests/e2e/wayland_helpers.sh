@@ -46,23 +46,28 @@ add_scaled_output() {
     $as_user swaymsg output HEADLESS-2 resolution 640x480 scale 2 >/dev/null
 }
 
-# brightness OUTPUT: the mean of the output's pixels now (0 black .. 1 white), "none" when it
-# cannot be read.
-brightness() {
+# look OUTPUT: the mean and the standard deviation of the output's pixels now (0 .. 1), "none"
+# when it cannot be read.
+look() {
     local shot=$root/shot-$1-$RANDOM.png
     $as_user grim -o "$1" "$shot" 2>/dev/null || { echo none; return; }
-    convert "$shot" -alpha off -format '%[fx:mean]' info: 2>/dev/null || echo none
+    convert "$shot" -alpha off -format '%[fx:mean] %[fx:standard_deviation]' info: 2>/dev/null ||
+        echo none
     [ -n "${KEEP_SCREENSHOTS:-}" ] && cp "$shot" "$KEEP_SCREENSHOTS/"
     rm -f "$shot"
 }
-# starfield_on OUTPUT: the output shows the moving starfield: not black, and changing.
+# starfield_on OUTPUT: the output shows the moving starfield: twice, 0.3 s apart, bright stars
+# on a dark sky (neither black nor a plain colour such as the compositor's own background),
+# and not the same picture.
 starfield_on() {
     local first second
-    first=$(brightness "$1")
+    first=$(look "$1")
     sleep 0.3
-    second=$(brightness "$1")
+    second=$(look "$1")
     [ "$first" != none ] && [ "$second" != none ] || return 1
-    awk -v a="$first" -v b="$second" 'BEGIN{exit !(a > 0.02 && b > 0.02 && a != b)}'
+    awk -v a="$first" -v b="$second" 'BEGIN{
+        split(a, x, " "); split(b, y, " ")
+        exit !(x[2] > 0.03 && y[2] > 0.03 && (x[1] != y[1] || x[2] != y[2]))}'
 }
 # wait_for_starfield OUTPUT: a loaded machine may take a while to load the module.
 wait_for_starfield() {

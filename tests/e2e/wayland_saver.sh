@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # `solvantrix --wayland` on a headless sway with two outputs (one scaled): the starfield moves
-# on both, a key ends it with exit 0, SIGTERM ends it with exit 0, swayidle's timeout starts it,
-# and it ends with exit 0 when the compositor goes away, leaving no work copy behind.
+# on both and on outputs that come and go while it runs, a key ends it with exit 0, SIGTERM
+# ends it with exit 0, swayidle's timeout starts it, and it ends with exit 0 when the
+# compositor goes away, leaving no work copy behind.
 set -euo pipefail
 program=$(realpath "$1") fixtures=$2
 here=$(realpath "$(dirname "$0")")
@@ -34,8 +35,17 @@ starfield_on HEADLESS-2 || fail "no moving starfield on the scaled output"
 press_key
 ends_with_zero "a key"
 
+# Outputs that come and go while it runs are followed.
 start_saver
 wait_for_starfield HEADLESS-1 || fail "no moving starfield after a restart"
+$as_user swaymsg create_output >/dev/null
+wait_for_starfield HEADLESS-3 || fail "no moving starfield on an output added while it runs"
+$as_user swaymsg output HEADLESS-1 disable >/dev/null
+sleep 0.5
+kill -0 "$saver" 2>/dev/null || fail "the saver ended when an output went away"
+starfield_on HEADLESS-2 || fail "the starfield stopped when an output went away"
+$as_user swaymsg output HEADLESS-1 enable >/dev/null
+wait_for_starfield HEADLESS-1 || fail "no moving starfield on an output that came back"
 kill -TERM "$saver"
 ends_with_zero "SIGTERM"
 
