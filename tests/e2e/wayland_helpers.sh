@@ -1,5 +1,15 @@
 # Sourced after e2e_env.sh: a headless sway of our own, run as an ordinary user (sway refuses
 # root; as root the session runs as nobody), with helpers that read its outputs.
+
+# The programs under test ($program, and $socket_host when set) run from copies of our own:
+# the session's user may not reach the build tree.
+mkdir -p "$root/bin"
+cp "$program" "$root/bin/solvantrix"
+program=$root/bin/solvantrix
+if [ -n "${socket_host:-}" ]; then
+    cp "$socket_host" "$root/bin/wayland_socket_host"
+    socket_host=$root/bin/wayland_socket_host
+fi
 as_user=""
 if [ "$(id -u)" -eq 0 ]; then
     chown -R nobody:nogroup "$root"
