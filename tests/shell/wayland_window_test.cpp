@@ -4,16 +4,21 @@
 #include "platform/common/window_table.h"
 #include "platform/gl_context.h"
 #include "platform/headless.h"
+#include "platform/profile.h"
 #include "platform/wayland/output_list.h"
 #include "platform/window.h"
 #include "saver/engine/engine_state.h"
 #include "saver/model/model_state.h"
+#include "saver/model/settings.h"
 #include "saver/shell/shell_state.h"
 #include "saver/shell/wayland_window.h"
 #include "tests/support/test_env.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -32,7 +37,7 @@ class WaylandWindow : public ::testing::Test {
         headless_reset();
         ready = busy = in_frame = exit_in_progress = 0;
         run_mode = RUN_HOSTED;
-        install_fixture_library();
+        install = install_fixture_library();
         ASSERT_TRUE(register_class(WINDOW_CLASS, wayland_window_proc));
         hwnd = create_window(WINDOW_CLASS, "", WS_POPUP | WS_VISIBLE, 0, 0, 800, 600, nullptr);
         ASSERT_TRUE(hwnd);
@@ -55,6 +60,7 @@ class WaylandWindow : public ::testing::Test {
     }
     bool ended() { return message_queue_quit_pending(); }
     Hwnd hwnd = nullptr;
+    std::string install;
 };
 
 TEST_F(WaylandWindow, PlaysTheModuleTheSettingsNameAndDrawsIt) {
@@ -67,6 +73,26 @@ TEST_F(WaylandWindow, PlaysTheModuleTheSettingsNameAndDrawsIt) {
     for (size_t i = 0; i < sizeof pixels; i += 4) sum += pixels[i] + pixels[i + 1] + pixels[i + 2];
     EXPECT_GT(sum, 0) << "the frame is black";
     EXPECT_FALSE(ended());
+}
+
+// A locker may start one background copy per output: with the cycle on, each takes the next
+// module for a walk of its own, while the saver goes on from the settings' module as /s does.
+TEST_F(WaylandWindow, ABackgroundCopyWalksTheCycleOnItsOwn) {
+    const std::string library = install + "/library/";
+    ASSERT_EQ(std::system(("cp -r '" + library + "Hand-Made' '" + library + "Second' && cp '" +
+                           library + "Hand-Made.sv' '" + library + "Second.sv'")
+                              .c_str()),
+              0);
+    write_private_profile_string("data", "timer", "5", SETTINGS_FILE);
+    write_private_profile_string("data", "modsel", "0", SETTINGS_FILE);
+    write_private_profile_string("cycle", "Hand-Made.sv", "1", SETTINGS_FILE);
+    write_private_profile_string("cycle", "Second.sv", "1", SETTINGS_FILE);
+    start_module_cycle(hwnd, false);
+    pump();
+    EXPECT_STREQ(module_name, "Hand-Made");
+    start_module_cycle(hwnd, true);
+    pump();
+    EXPECT_STREQ(module_name, "Second");
 }
 
 // Outputs come and go; the engine draws at the largest one's real pixel size.
