@@ -336,7 +336,9 @@ bool add_xscreensaver_entry(std::string* text, const std::string& program) {
     while (index < list.entries.size() && list.entries[index].begin < insert_at) ++index;
     const long selected = selected_of(*text);
     text->insert(insert_at, xscreensaver_entry_lines(program));
-    if (selected >= static_cast<long>(index)) set_selected(text, selected + 1);
+    // Only a number that names an entry moves with it; any other stays as it is.
+    if (selected >= static_cast<long>(index) && selected < static_cast<long>(list.entries.size()))
+        set_selected(text, selected + 1);
     return true;
 }
 

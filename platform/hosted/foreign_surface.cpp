@@ -170,8 +170,16 @@ SurfaceNews foreign_surface_poll(ForeignSurface* surface) {
             news.resized = true;
         }
     }
-    // A request on a window that is gone fails before, or instead of, the destroy notice.
-    if (failed && failed_resource == surface->window) news.destroyed = true;
+    // A request on a window that is gone fails before, or instead of, the destroy notice; an
+    // error naming the window while it still exists (a passing failure of a drawing request)
+    // must not end the run.
+    if (failed && failed_resource == surface->window) {
+        XWindowAttributes attributes{};
+        failed = false;
+        if (!XGetWindowAttributes(surface->display, surface->window, &attributes) || failed)
+            news.destroyed = true;
+        failed = false;
+    }
     news.width = surface->width;
     news.height = surface->height;
     news.viewable = surface->mapped && !surface->obscured;

@@ -9,6 +9,7 @@
 #include "platform/window.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -43,6 +44,10 @@ void follow_host() {
     if (news.resized) window_table_move(adopted, 0, 0, news.width, news.height);
     follow_viewable(news.viewable);
     if (close_posted || !(news.destroyed || end_signal_received())) return;
+    // Hosts end their savers with a signal; a window gone without one is worth a line in
+    // the host's log.
+    if (news.destroyed && !end_signal_received())
+        std::fprintf(stderr, "solvantrix: the host's window is gone; ending\n");
     close_posted = true;
     post_message(adopted, WM_CLOSE, 0, 0);
 }

@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
@@ -62,7 +61,8 @@ bool abandoned(const std::string& path) {
     const int fd = open((path + "/" + LIVE_MARK).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0) {
         // Killed between making the directory and its mark: the name says whose it was.
-        const long pid = std::strtol(path.c_str() + path.rfind(COPY_PREFIX) + 5, nullptr, 10);
+        const long pid = std::strtol(
+            path.c_str() + path.rfind(COPY_PREFIX) + std::strlen(COPY_PREFIX), nullptr, 10);
         return pid > 0 && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
     }
     const bool free = flock(fd, LOCK_EX | LOCK_NB) == 0;

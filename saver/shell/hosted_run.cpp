@@ -25,9 +25,10 @@
 
 namespace {
 
-// Set until the first module load has been tried: a run that cannot play that one ends.
+// Set until the first module load has been tried: a run that cannot play that one ends,
+// saying why.
 bool first_load = true;
-std::string first_module;
+std::string first_module_trouble;
 
 // What the screen saver's hidden control window prepares for the module cycle: the library
 // lists with their cycle order, the module `modsel` names and the cycle timer. With the cycle
@@ -84,7 +85,7 @@ void load_next_module(Hwnd hwnd) {
     if (!first_load) return;
     first_load = false;
     if (module_path[0] != '\0') return;
-    first_module = why_not_played(wanted);
+    first_module_trouble = why_not_played(wanted);
     busy = 1;
     release_host_window(hwnd);
     post_quit_message(1);
@@ -149,6 +150,6 @@ int run_hosted(const HostedRequest& request) {
     while (hosted_get_message(&msg)) dispatch_message(msg);
     end_work_copies();
     // Hosts show a saver's trouble only through its exit status.
-    if (!first_module.empty()) return refuse(first_module);
+    if (!first_module_trouble.empty()) return refuse(first_module_trouble);
     return static_cast<int>(msg.wparam);
 }

@@ -2,8 +2,8 @@
 # A hosted copy never harms the user's work and never shows a silent black screen: it plays
 # from a private work copy (the editor's work file keeps a line only it holds, nothing in the
 # library changes, nothing is left behind after SIGTERM), it plays from a product tree its
-# user cannot write, it draws nothing while its window is unmapped and goes on after it is
-# mapped again or after SIGSTOP/SIGCONT, and a run that cannot play its first module exits 1
+# user cannot write, it draws nothing while its window is unmapped or covered and goes on
+# after that or after SIGSTOP/SIGCONT, and a run that cannot play its first module exits 1
 # with one line on standard error.
 set -euo pipefail
 program=$(realpath "$1") host_window=$(realpath "$2") fixtures=$3
@@ -87,6 +87,12 @@ hidden=$(busy_over "$copy" 2)
 wait_for 'bright 0 0 320 240' || fail "nothing drawn after the window was mapped again"
 shown=$(busy_over "$copy" 1)
 [ "$shown" -gt "$hidden" ] || fail "no frames after the window was mapped again"
+# Covered whole by another window: no frames either.
+cover=$("$host_window" create 0 0 400 300)
+sleep 0.5
+covered=$(busy_over "$copy" 2)
+[ "$covered" -le 10 ] || fail "a fully covered window still drew: $covered ticks in 2 s"
+"$host_window" destroy "$cover"
 kill -STOP "$copy"
 sleep 1
 kill -CONT "$copy"
@@ -106,8 +112,11 @@ $as_user touch "$prefix/share/solvantrix/library/probe" 2>/dev/null &&
     fail "the product tree is writable; the test cannot show anything"
 start_until 'bright 0 0 320 240' $as_user "$prefix/bin/solvantrix" -window-id "$window" ||
     fail "black screen with a product tree the user cannot write"
+# Hosts hide the window before they end the saver: the end comes at once all the same.
+"$host_window" unmap "$window"
+sleep 0.5
 kill -TERM "$started"
-wait_for_exit "$started" 2 || fail "SIGTERM did not end the copy"
+wait_for_exit "$started" 2 || fail "SIGTERM did not end a copy whose window was unmapped"
 
 # refused SETTINGS WANTED: the run exits 1 at once with one line that matches WANTED.
 refused() {

@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # A real XScreenSaver daemon told to use `solvantrix --root` shows the starfield when it
-# activates, and on deactivation ends it with no process left behind.
+# activates, and on deactivation ends it with no process left behind. The product tree is
+# installed as a system package installs it, and the daemon's user cannot write it.
 set -euo pipefail
-program=$(realpath "$1") fixtures=$2
+fixtures=$2
 here=$(realpath "$(dirname "$0")")
 source "$here/e2e_env.sh"
-install_fixture "$fixtures"
-export HOME=$root/home
+export HOME=$root/home XDG_STATE_HOME=$root/home/.local/state
 mkdir -p "$HOME"
+prefix=$root/prefix
+mkdir -p "$prefix/bin" "$prefix/share/solvantrix"
+cp "$(realpath "$1")" "$prefix/bin/solvantrix"
+cp -r "$fixtures/library" "$fixtures/images" "$prefix/share/solvantrix/"
+program=$prefix/bin/solvantrix
+printf '[data]\nmodule=%s/share/solvantrix/library/Hand-Made.sv\n' "$prefix" > "$settings"
 cat > "$HOME/.xscreensaver" <<SETTINGS
 mode:		one
 selected:	0
@@ -19,22 +25,30 @@ splash:		False
 programs:	GL: "Solvantrix" $program --root \\n
 SETTINGS
 
-# The daemon launches no saver for root; there it runs as nobody.
+# The daemon launches no saver for root; there it runs as nobody, and the tree stays root's.
 as_user=""
 if [ "$(id -u)" -eq 0 ]; then
     chown -R nobody:nogroup "$root"
+    chown -R root:root "$prefix"
+    chmod 755 "$root"
     as_user="setpriv --reuid=nobody --regid=nogroup --clear-groups"
+else
+    chmod -R a-w "$prefix"
+    trap 'chmod -R u+w "$prefix"; rm -rf "$root"' EXIT
 fi
 
-"$here/with_xvfb.sh" 1024x768x24 bash -s "$program" "$here" "$as_user" <<'SCRIPT'
+"$here/with_xvfb.sh" 1024x768x24 bash -s "$program" "$here" "$as_user" "$prefix" <<'SCRIPT'
 set -euo pipefail
-program=$1 here=$2 as_user=$3
+program=$1 here=$2 as_user=$3 prefix=$4
 source "$here/x_helpers.sh"
 scratch=$(mktemp -d)
 daemon=""
 trap '[ -n "$daemon" ] && kill "$daemon" 2>/dev/null; wait 2>/dev/null; rm -rf "$scratch"' EXIT
 cd "$scratch"
 
+$as_user touch "$prefix/share/solvantrix/library/probe" 2>/dev/null &&
+    { echo "the product tree is writable; the test cannot show anything"; exit 1; }
+chmod 777 "$scratch"
 $as_user xscreensaver --no-splash --verbose > daemon.log 2>&1 &
 daemon=$!
 saver_pid() { pgrep -f -x "$program --root" | head -1; }

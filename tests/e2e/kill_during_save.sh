@@ -19,6 +19,7 @@ program=$1 close_window=$2 here=$3 settings=$4 kill_in_write=$5 root=$6 rounds=$
 source "$here/x_helpers.sh"
 library=$root/install/library
 data=$library/Hand-Made
+work=$XDG_STATE_HOME/solvantrix/work # the editor's work files
 config=$(dirname "$settings")
 old=$root/old
 mkdir -p "$old"
@@ -105,7 +106,7 @@ temporaries() { ls -a "$@" | grep -F '.tmp' || true; }
 # The reload that follows a save may still be writing; what stays for seconds was left behind.
 no_temporaries() {
     local where=("$config")
-    [ "$1" = close ] || where=("$library" "$data")
+    [ "$1" = close ] || where=("$library" "$data" "$work")
     wait_for '[ -z "$(temporaries "${where[@]}")" ]' ||
         fail "temporary files left after a complete $1: $(temporaries "${where[@]}")"
 }
@@ -155,7 +156,7 @@ round=1
 start_editor 40 25
 open_save_dialog
 snapshot
-arm_killer 0 0 "$library" "$data"
+arm_killer 0 0 "$library" "$data" "$work"
 xdotool key Return
 end_round measured
 read -r _ save_steps _ save_renames _ save_span <<<"$killed"
@@ -165,7 +166,7 @@ module_state 40 25
 no_temporaries save
 # The close writes the cycle timer (unchanged here), waits a second, then stores the window
 # position key by key.
-arm_killer 0 0 "$config" "$data"
+arm_killer 0 0 "$config" "$work"
 "$close_window" "$window"
 end_round measured
 read -r _ close_steps _ close_renames _ close_span <<<"$killed"
@@ -186,7 +187,7 @@ for round in $(seq 2 "$rounds"); do
     open_save_dialog
     if [ $((round % 3)) -ne 0 ]; then
         snapshot
-        arm_killer "$save_steps" $((save_span / save_steps)) "$library" "$data"
+        arm_killer "$save_steps" $((save_span / save_steps)) "$library" "$data" "$work"
         xdotool key Return
         end_round
         module_state "$x" "$y"
@@ -201,7 +202,7 @@ for round in $(seq 2 "$rounds"); do
             fail "the save before the close did not complete (round $round)"
         no_temporaries save
         snapshot
-        arm_killer "$close_steps" $((close_span / close_steps)) "$config" "$data"
+        arm_killer "$close_steps" $((close_span / close_steps)) "$config" "$work"
         "$close_window" "$window"
         end_round
         settings_whole "$x" "$y" ||
@@ -212,7 +213,7 @@ for round in $(seq 2 "$rounds"); do
     fi
     landed=$((landed + 1))
     phases[$renames]=$((${phases[$renames]:-0} + 1))
-    [ -z "$(temporaries "$library" "$data" "$config")" ] || left=$((left + 1))
+    [ -z "$(temporaries "$library" "$data" "$work" "$config")" ] || left=$((left + 1))
     echo "round $round: $killed"
 done
 echo "$during of $landed kills landed during the writes; outcomes: ${!seen[*]}"
@@ -224,10 +225,10 @@ echo "kills by files renamed into place before them: $(for n in "${!phases[@]}";
 # of an ended writer planted where they write; a live writer's stays.
 round=$((rounds + 1))
 echo "$left kills left temporary files behind; now there are: $(
-    temporaries "$library" "$data" "$config" | tr '\n' ' ')"
+    temporaries "$library" "$data" "$work" "$config" | tr '\n' ' ')"
 ended=$(sh -c 'echo $$')
 live="$config/.Solvantrix!.ini.tmp-$$-0"
-for file in "$config/.Solvantrix!.ini.tmp-$ended-0" "$data/.Hand-Made.ini.tmp-$ended-3" "$live"; do
+for file in "$config/.Solvantrix!.ini.tmp-$ended-0" "$work/.Hand-Made.ini.tmp-$ended-3" "$live"; do
     echo half >"$file"
 done
 start_editor 30 20

@@ -83,6 +83,16 @@ TEST_F(XScreenSaverEntry, AddedLastKeepingTheSelectedSaver) {
         EXPECT_EQ(text, preferences(1, {MAZE, SUPERQUADRICS, NOSEGUY, form.written})) << form.what;
         EXPECT_FALSE(add_xscreensaver_entry(&text, form.program)) << "a second entry";
     }
+    // The entry that closes the list goes down one place when ours goes before it; a number
+    // past the list named no entry and stays as it is.
+    setenv("HOME", "/home/ann", 1);
+    const std::string closing = "\tphosphor --root\n";
+    std::string text = "selected: 2\nprograms:\t\\\n" + MAZE + NOSEGUY + closing;
+    ASSERT_TRUE(add_xscreensaver_entry(&text, FORMS[0].program));
+    EXPECT_EQ(text, "selected: 3\nprograms:\t\\\n" + MAZE + NOSEGUY + FORMS[0].written + closing);
+    text = "selected: 0\nprograms:\t\\\n\n";
+    ASSERT_TRUE(add_xscreensaver_entry(&text, FORMS[0].program));
+    EXPECT_EQ(text, "selected: 0\nprograms:\t\\\n" + FORMS[0].written + "\n");
 }
 
 // Whole entries go, in whatever form the host left them, and `selected:` names the same
