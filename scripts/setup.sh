@@ -8,6 +8,7 @@ packages=(g++ cmake make pkg-config
           libxrandr-dev xdg-utils xvfb xauth x11-utils xdotool imagemagick xscreensaver xscreensaver-gl
           xsecurelock desktop-file-utils openbox i3-wm
           dpkg-dev libxml2-utils man-db lintian mate-screensaver dbus-x11
+          libwayland-dev wayland-protocols sway swayidle grim wtype
           clang-14 libclang-rt-14-dev llvm-14)
 if [ "${1:-}" = --list ]; then
     echo "${packages[@]}"

@@ -4,6 +4,7 @@
 #include "platform/hosted.h"
 #include "platform/real/backend_window.h"
 #include "platform/real/glx_context.h"
+#include "platform/wayland.h"
 
 #include "platform/message_box.h"
 
@@ -55,8 +56,8 @@ void gl_delete_context(Hwnd hwnd) {
 }
 
 void gl_swap_buffers(Hwnd hwnd) {
-    // A host's window has no FLTK window; its own surface presents the frame.
-    if (hosted_swap_buffers(hwnd)) return;
+    // A host's window and the Wayland surfaces have no FLTK window; they present the frame.
+    if (hosted_swap_buffers(hwnd) || wayland_swap_buffers(hwnd)) return;
     BackendWindow* backend = backend_of(hwnd);
     if (backend && backend->context_wanted && backend->fl->shown()) backend->fl->swap_buffers();
 }
