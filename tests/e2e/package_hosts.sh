@@ -24,6 +24,8 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 (cd "$build" && cpack -G DEB -B "$work/package" >/dev/null) || fail "cpack did not make the package"
 deb=$(ls "$work"/package/solvantrix_*.deb)
+dpkg-deb -c "$deb" | grep ' ./usr/share/solvantrix/library/' >/dev/null ||
+    fail "the package does not install under /usr: configure the build directory with -DCMAKE_INSTALL_PREFIX=/usr (scripts/package.sh does)"
 
 # The ordinary user: nobody when run as root, else whoever runs the test.
 as_user=""
