@@ -270,7 +270,10 @@ Lresult setup_dialog_proc(Hwnd dialog, unsigned message, Wparam wparam, Lparam) 
     switch (message) {
     case WM_INITDIALOG:
         setup_dialog = dialog;
-        if (!open_dialog()) end_setup();
+        if (!open_dialog())
+            end_setup();
+        else // Enter takes the default button's way, never the first button's.
+            set_dlg_item_focus(dialog, ID_CONTINUE);
         return 1;
     case WM_COMMAND:
         command(static_cast<int>(loword(wparam)));

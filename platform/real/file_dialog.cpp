@@ -1,4 +1,5 @@
 #include "platform/file_dialog.h"
+#include "platform/real/frames_go_on.h"
 
 #include <FL/Fl_Native_File_Chooser.H>
 
@@ -7,6 +8,7 @@
 namespace {
 
 bool run(Fl_Native_File_Chooser& chooser, std::string* chosen) {
+    FramesGoOn frames;
     // 1 is a cancel, -1 a failure; neither chooses anything.
     if (chooser.show() != 0 || !chooser.filename() || !*chooser.filename()) return false;
     if (chosen) *chosen = chooser.filename();
