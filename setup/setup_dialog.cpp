@@ -58,6 +58,7 @@ void show_done() {
     set_dlg_item_text(setup_dialog, ID_CONTINUE, "OK");
     show(ID_CONTINUE, true);
     for (int id : {ID_DIRECTORY, ID_BROWSE, ID_CANCEL, ID_TITLE}) show(id, false);
+    set_dlg_item_focus(setup_dialog, ID_CONTINUE); // hidden while busy, it lost the focus
     setup_step = STEP_DONE;
 }
 
