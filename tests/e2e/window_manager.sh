@@ -104,6 +104,7 @@ sleep 1
 shot openbox-drop-down
 stars_move || fail "the stars stood still behind the open drop-down list"
 xdotool key Escape
+sleep 0.5
 "$close_window" "$starfield"
 wait_for_exit "$editor" 15 || fail "closing did not end the editor"
 
