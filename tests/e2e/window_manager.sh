@@ -119,8 +119,9 @@ sleep 1
 shot openbox-setup-after-enter
 kill -0 "$installer" 2>/dev/null || fail "Enter on the welcome ended the setup"
 xdotool key Return
-wait_for '[ -x "$SETUP_ROOT/home/.local/bin/solvantrix" ]' || fail "Enter on Finish installed nothing"
-sleep 3
+wait_for 'grep -q "^modsel=0" "$SETUP_ROOT/config/solvantrix/Solvantrix!.ini" 2>/dev/null' ||
+    fail "Enter on Finish installed nothing"
+sleep 0.5
 xdotool key Return
 wait_for_exit "$installer" 20 || fail "Enter on OK did not end the setup"
 [ "$exit_code" -eq 0 ] || fail "the setup ended with $exit_code"
