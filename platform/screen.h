@@ -15,6 +15,10 @@ void get_cursor_pos(int* x, int* y);
 void show_wait_cursor(bool waiting);
 // Counts like the historical call: the cursor shows while the count is 0 or more.
 int show_cursor(bool show);
-// Whether the system is told that a screen saver runs (kept for the desktop session).
-void set_screen_saver_running(bool running);
-bool screen_saver_running();
+// Tells the system that a screen saver runs in this window, or with null that none runs any
+// more. While one runs the keyboard and the pointer stay with the program, so that no shortcut
+// of the window manager leads out of it: the program's other windows (the password bar) get
+// what is aimed at them, the saver window everything else. When another client holds them at
+// the start, they are asked for again for a few seconds.
+void set_screen_saver_window(Hwnd saver);
+Hwnd screen_saver_window();

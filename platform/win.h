@@ -23,6 +23,12 @@ struct Rect {
     int left, top, right, bottom;
 };
 
+// What a window asks of the window manager: to cover its screen, and to stay above the others.
+struct WindowStates {
+    bool full_screen = false;
+    bool above = false;
+};
+
 inline int rect_width(const Rect& r) {
     return r.right - r.left;
 }

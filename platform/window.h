@@ -43,6 +43,9 @@ std::string get_window_text(Hwnd hwnd);
 unsigned get_window_style(Hwnd hwnd);
 void set_window_style(Hwnd hwnd, unsigned style); // takes effect with SWP_FRAMECHANGED
 void show_window(Hwnd hwnd, int command);
+// Asks the window manager for these states (without one, the program's own placement stands).
+void set_window_states(Hwnd hwnd, WindowStates states);
+WindowStates get_window_states(Hwnd hwnd);
 bool is_window_visible(Hwnd hwnd);
 bool is_iconic(Hwnd hwnd);
 void set_foreground_window(Hwnd hwnd);

@@ -58,6 +58,7 @@ void show_done() {
     set_dlg_item_text(setup_dialog, ID_CONTINUE, "OK");
     show(ID_CONTINUE, true);
     for (int id : {ID_DIRECTORY, ID_BROWSE, ID_CANCEL, ID_TITLE}) show(id, false);
+    set_dlg_item_focus(setup_dialog, ID_CONTINUE); // hidden while busy, it lost the focus
     setup_step = STEP_DONE;
 }
 
@@ -283,7 +284,10 @@ Lresult setup_dialog_proc(Hwnd dialog, unsigned message, Wparam wparam, Lparam) 
     switch (message) {
     case WM_INITDIALOG:
         setup_dialog = dialog;
-        if (!open_dialog()) end_setup();
+        if (!open_dialog())
+            end_setup();
+        else // Enter takes the default button's way, never the first button's.
+            set_dlg_item_focus(dialog, ID_CONTINUE);
         return 1;
     case WM_COMMAND:
         command(static_cast<int>(loword(wparam)));

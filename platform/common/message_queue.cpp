@@ -78,6 +78,10 @@ bool message_queue_take(Msg* msg, bool allow_paint, bool* found) {
     return true;
 }
 
+bool message_queue_take_frame(Msg* msg) {
+    return timers_take_due(msg, paintable) || take_paint(msg);
+}
+
 std::vector<Msg> message_queue_posted() {
     return {posted.begin(), posted.end()};
 }

@@ -57,11 +57,11 @@ int64_t timers_next_due_in() {
     return earliest > now ? static_cast<int64_t>(earliest - now) : 0;
 }
 
-bool timers_take_due(Msg* msg) {
+bool timers_take_due(Msg* msg, bool (*wanted)(const Window*)) {
     uint64_t now = now_ns();
     auto due = timers.end();
     for (auto t = timers.begin(); t != timers.end(); ++t) {
-        if (t->due_ns > now) continue;
+        if (t->due_ns > now || (wanted && !wanted(t->hwnd))) continue;
         if (due == timers.end() || t->due_ns < due->due_ns ||
             (t->due_ns == due->due_ns && t->order < due->order))
             due = t;

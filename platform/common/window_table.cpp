@@ -218,6 +218,11 @@ void set_window_style(Hwnd hwnd, unsigned style) {
     if (Window* window = window_table_find(hwnd)) window->style = style;
 }
 
+WindowStates get_window_states(Hwnd hwnd) {
+    Window* window = window_table_find(hwnd);
+    return window ? window->states : WindowStates{};
+}
+
 bool is_window_visible(Hwnd hwnd) {
     Window* window = window_table_find(hwnd);
     return window && window->visible;

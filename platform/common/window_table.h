@@ -23,6 +23,7 @@ struct Window {
     bool iconic = false;
     Hwnd owner = nullptr;
     long z = 0; // larger is nearer the top
+    WindowStates states;
     BackendWindow* backend = nullptr;
     DialogModel* dialog = nullptr; // dialogs only: their controls; owned by the table
 };
@@ -71,6 +72,10 @@ void window_table_show(Window* window, int command);
 // allow_paint is set. Sets *found when a message was taken.
 bool message_queue_take(Msg* msg, bool allow_paint, bool* found);
 bool message_queue_has_paintable_window();
+// What keeps the program's own windows going while a loop of the toolkit runs (a message box,
+// a file chooser, an open drop-down list): their due timers, then a paint. Posted messages and
+// the quit message wait for the program's loop.
+bool message_queue_take_frame(Msg* msg);
 std::vector<Msg> message_queue_posted();
 bool message_queue_quit_pending();
 void message_queue_forget_window(Hwnd hwnd);
@@ -78,7 +83,8 @@ void message_queue_clear();
 
 // Nanoseconds until the earliest timer is due (0 when overdue); -1 without timers.
 int64_t timers_next_due_in();
-bool timers_take_due(Msg* msg);
+// The earliest due timer, of the windows `wanted` accepts when it is given.
+bool timers_take_due(Msg* msg, bool (*wanted)(const Window*) = nullptr);
 void timers_forget_window(Hwnd hwnd);
 void timers_clear();
 

@@ -6,7 +6,7 @@ Rect primary{0, 0, 1280, 720};
 Rect whole{0, 0, 1280, 720};
 int cursor_count;
 int cursor_x, cursor_y;
-bool saver_running;
+Hwnd saver_window;
 int dpi = 96;
 bool waiting;
 } // namespace
@@ -61,9 +61,9 @@ int show_cursor(bool show) {
     return show ? ++cursor_count : --cursor_count;
 }
 
-void set_screen_saver_running(bool running) {
-    saver_running = running;
+void set_screen_saver_window(Hwnd saver) {
+    saver_window = saver;
 }
-bool screen_saver_running() {
-    return saver_running;
+Hwnd screen_saver_window() {
+    return saver_window;
 }

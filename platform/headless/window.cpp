@@ -5,6 +5,7 @@
 #include "platform/headless.h"
 #include "platform/headless/dialog_reset.h"
 #include "platform/headless/gl_surface.h"
+#include "platform/screen.h"
 #include "platform/single_instance.h"
 #include "platform/sound.h"
 
@@ -99,6 +100,10 @@ void set_foreground_window(Hwnd hwnd) {
     foreground = window;
 }
 
+void set_window_states(Hwnd hwnd, WindowStates states) {
+    if (Window* window = window_table_find(hwnd)) window->states = states;
+}
+
 std::vector<Hwnd> headless_windows() {
     return {window_table_all().begin(), window_table_all().end()};
 }
@@ -124,5 +129,6 @@ void headless_reset() {
     headless_dialogs_reset();
     headless_file_dialogs_reset();
     headless_launch_reset();
+    set_screen_saver_window(nullptr);
     stop_sound();
 }

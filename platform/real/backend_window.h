@@ -16,7 +16,8 @@ struct BackendWindow {
 // Makes the window's context current; a context that cannot be says so, the way a pixel format
 // that cannot be set is reported.
 bool make_context_current(BackendWindow* backend);
-// Shows the FLTK window and makes a context asked for earlier.
-void show_fl_window(BackendWindow* backend);
+// Shows the FLTK window, makes a context asked for earlier, and tells the window manager
+// which window owns it and the states it asks for.
+void show_fl_window(Window* window);
 // Forgets the platform window behind a dialog's FLTK window, whose deletion FLTK defers.
 void dialog_window_detach(DialogWindow* dialog);

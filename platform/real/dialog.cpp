@@ -24,7 +24,7 @@ Window* open_dialog(const DialogTemplate& dialog, Hwnd owner, DlgProc proc, bool
 // the focus it chose can only be given once the window is shown.
 void show_unless_hidden(Window* window) {
     if (!window->visible || !window->backend) return;
-    show_fl_window(window->backend);
+    show_fl_window(window);
     const DialogModel& model = *window->dialog;
     if (model.focus >= 0 && dialog_display)
         dialog_display->focus_changed(window, model.controls[model.focus]);

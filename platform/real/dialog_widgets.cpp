@@ -4,6 +4,7 @@
 #include "platform/common/dialog_input.h"
 #include "platform/real/dialog_window.h"
 #include "platform/real/drawn_boxes.h"
+#include "platform/real/frames_go_on.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -108,6 +109,11 @@ template <class Input> class EditField : public Input {
 class ComboBox : public Fl_Choice {
   public:
     using Fl_Choice::Fl_Choice;
+    // A click or a key opens the list, whose loop runs inside this call.
+    int handle(int event) override {
+        FramesGoOn frames;
+        return Fl_Choice::handle(event);
+    }
     void set_entries(const std::vector<std::string>& entries) {
         if (entries == shown) return;
         shown = entries;

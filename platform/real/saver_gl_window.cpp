@@ -125,6 +125,9 @@ int SaverGlWindow::handle(int event) {
     }
     case FL_MOVE:
     case FL_DRAG:
+        if (Fl::event_x() == moved_x && Fl::event_y() == moved_y) return 1;
+        moved_x = Fl::event_x();
+        moved_y = Fl::event_y();
         post_mouse(window, WM_MOUSEMOVE);
         return 1;
     case FL_PUSH:

@@ -17,6 +17,11 @@ class SaverGlWindow : public Fl_Gl_Window {
     // swap nor switch contexts on an expose.
     void draw() override {}
     void flush() override {}
+
+  private:
+    // Where the last mouse move was reported: a crossing or a grab that does not move the
+    // pointer is no move (the screen saver counts them).
+    int moved_x = -1, moved_y = -1;
 };
 
 // Virtual-key code of an FLTK key; VK_UNNAMED for a key without a code of its own.

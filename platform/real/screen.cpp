@@ -6,7 +6,6 @@
 
 namespace {
 int cursor_count;
-bool saver_running;
 bool waiting;
 
 void apply_cursor() {
@@ -64,11 +63,4 @@ int show_cursor(bool show) {
     cursor_count += show ? 1 : -1;
     apply_cursor();
     return cursor_count;
-}
-
-void set_screen_saver_running(bool running) {
-    saver_running = running;
-}
-bool screen_saver_running() {
-    return saver_running;
 }

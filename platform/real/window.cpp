@@ -4,6 +4,7 @@
 #include "platform/common/window_table.h"
 #include "platform/real/backend_window.h"
 #include "platform/real/x_focus.h"
+#include "platform/real/x_window_manager.h"
 #include "platform/single_instance.h"
 
 #include <FL/Fl.H>
@@ -38,9 +39,18 @@ void restore_and_raise(Hwnd hwnd) {
 
 } // namespace
 
-void show_fl_window(BackendWindow* backend) {
+void show_fl_window(Window* window) {
+    BackendWindow* backend = window->backend;
+    const bool first_show = !backend->top->shown();
     backend->top->show();
     if (backend->context_wanted && backend->fl) make_context_current(backend);
+    if (!first_show) return;
+    // An owned window stays above its owner: a click into a large starfield window must not
+    // bury the control window and the dialogs under it.
+    const Window* owner = window_table_find(window->owner);
+    if (owner && owner->backend) x_set_owner(backend->top, owner->backend->top);
+    if (window->states.full_screen || window->states.above)
+        x_set_states(backend->top, window->states.full_screen, window->states.above);
 }
 
 Hwnd create_window(const char* class_name, const char* title, unsigned style, int x, int y,
@@ -62,7 +72,7 @@ Hwnd create_window(const char* class_name, const char* title, unsigned style, in
         destroy_window(window);
         return nullptr;
     }
-    if (window->visible) show_fl_window(window->backend);
+    if (window->visible) show_fl_window(window);
     return window;
 }
 
@@ -119,7 +129,7 @@ void set_window_pos(Hwnd hwnd, InsertAfter insert_after, int x, int y, int width
     if (change.hidden) fl->hide();
     // Showing a shown window raises it; lowering is left to the window manager's stacking.
     if ((change.shown || change.raised) && window->visible && !window->iconic)
-        show_fl_window(window->backend);
+        show_fl_window(window);
 }
 
 void set_window_text(Hwnd hwnd, const char* text) {
@@ -138,11 +148,19 @@ void show_window(Hwnd hwnd, int command) {
     if (!window->visible) {
         fl->hide();
     } else if (window->iconic) {
-        if (!fl->shown()) show_fl_window(window->backend);
+        if (!fl->shown()) show_fl_window(window);
         fl->iconize();
     } else if (was_iconic || !fl->visible()) {
-        show_fl_window(window->backend);
+        show_fl_window(window);
     }
+}
+
+void set_window_states(Hwnd hwnd, WindowStates states) {
+    Window* window = window_table_find(hwnd);
+    if (!window) return;
+    window->states = states;
+    if (window->backend->top->shown())
+        x_set_states(window->backend->top, states.full_screen, states.above);
 }
 
 void set_foreground_window(Hwnd hwnd) {
@@ -150,6 +168,6 @@ void set_foreground_window(Hwnd hwnd) {
     if (!window) return;
     window_table_raise(window);
     if (!window->visible || window->iconic) return;
-    show_fl_window(window->backend);
+    show_fl_window(window);
     x_take_input_focus(window->backend->top);
 }

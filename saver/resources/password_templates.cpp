@@ -12,16 +12,16 @@ const ControlTemplate check_controls[] = {
     {-1, CTL_LABEL, "A password has already been selected.  Please enter it to continue...", 8, 8,
      180, 18, 0},
     {ID_CHECK_PASSWORD, CTL_EDIT, "", 8, 30, 180, 13, CS_PASSWORD},
-    {ID_CHECK_OK, CTL_BUTTON, "OK", 92, 50, 46, 14, 0},
-    {ID_CHECK_CANCEL, CTL_DEFBUTTON, "Cancel", 142, 50, 46, 14, 0},
+    {ID_CHECK_OK, CTL_DEFBUTTON, "OK", 92, 50, 46, 14, 0},
+    {ID_CHECK_CANCEL, CTL_BUTTON, "Cancel", 142, 50, 46, 14, 0},
 };
 
 const ControlTemplate set_controls[] = {
     {-1, CTL_LABEL, "Enter your new password in both locations.", 8, 8, 180, 10, 0},
     {ID_SET_UPPER, CTL_EDIT, "", 8, 22, 180, 13, CS_PASSWORD},
     {ID_SET_LOWER, CTL_EDIT, "", 8, 40, 180, 13, CS_PASSWORD},
-    {ID_SET_OK, CTL_BUTTON, "OK", 92, 60, 46, 14, 0},
-    {ID_SET_CANCEL, CTL_DEFBUTTON, "Cancel", 142, 60, 46, 14, 0},
+    {ID_SET_OK, CTL_DEFBUTTON, "OK", 92, 60, 46, 14, 0},
+    {ID_SET_CANCEL, CTL_BUTTON, "Cancel", 142, 60, 46, 14, 0},
 };
 
 const ControlTemplate unlock_controls[] = {

@@ -12,6 +12,7 @@ void toggle_full_screen(Hwnd hwnd) {
     set_window_pos(hwnd, HWND_BOTTOM, 0, 0, 0, 0,
                    SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
     if (style & WS_CAPTION) {
+        set_window_states(hwnd, {});
         restore_saved_rect(hwnd);
         full_screen = 0;
         show_cursor(true);
@@ -23,6 +24,7 @@ void toggle_full_screen(Hwnd hwnd) {
     const Rect r = get_window_rect(hwnd);
     saved_rect = {r.left, r.top, rect_width(r), rect_height(r)};
     cover_screen(hwnd);
+    set_window_states(hwnd, {true, false});
     full_screen = 1;
     show_cursor(false);
 }

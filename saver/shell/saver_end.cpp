@@ -30,8 +30,8 @@ void end_screen_saver(Hwnd hwnd, bool escape) {
         }
         return;
     }
-    // The desktop is told the saver stopped; nothing is gained by leaving the flag set.
-    set_screen_saver_running(false);
+    // The keyboard and the pointer go back before the desktop or the editor shows again.
+    set_screen_saver_window(nullptr);
     if (escape_flag) {
         post_message(hwnd, WM_COMMAND, CMD_TO_INTERACTIVE, 0);
         return;
@@ -42,6 +42,7 @@ void end_screen_saver(Hwnd hwnd, bool escape) {
 
 void turn_into_interactive(Hwnd hwnd) {
     run_mode = RUN_INTERACTIVE;
+    set_window_states(hwnd, {});
     restore_saved_rect(hwnd);
     set_window_style(hwnd, get_window_style(hwnd) | WS_CLIPSIBLINGS | WS_CLIPCHILDREN |
                                WS_OVERLAPPEDWINDOW);

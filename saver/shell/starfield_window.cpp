@@ -1,5 +1,6 @@
 #include "saver/shell/starfield_window.h"
 
+#include "platform/screen.h"
 #include "saver/engine/commands.h"
 #include "saver/engine/engine_state.h"
 #include "saver/model/model_state.h"
@@ -76,6 +77,12 @@ bool screen_saver_input(Hwnd hwnd, unsigned message, Wparam wparam) {
         return true;
     case WM_MOUSEMOVE:
         if (++mouse_move_counter > 9) end_screen_saver(hwnd, false);
+        return true;
+    case WM_CLOSE:
+        // A window manager's close goes the way of a key while the saver holds the screen;
+        // the saver's own close, once it has let go, ends it.
+        if (screen_saver_window() != hwnd) return false;
+        end_screen_saver(hwnd, false);
         return true;
     default:
         return false;

@@ -34,8 +34,12 @@ Hwnd create_run_mode_window() {
                              0, 0, 222, 22, nullptr);
     if (run_mode == RUN_SCREEN_SAVER) {
         const Rect screen = covered_screen();
-        return create_window(WINDOW_CLASS, "", WS_POPUP | WS_VISIBLE, screen.left, screen.top,
-                             rect_width(screen), rect_height(screen), nullptr);
+        const Hwnd saver =
+            create_window(WINDOW_CLASS, "", WS_POPUP | WS_VISIBLE, screen.left, screen.top,
+                          rect_width(screen), rect_height(screen), nullptr);
+        // A window manager would otherwise tile it, or leave its bar and other windows above.
+        if (saver) set_window_states(saver, {true, true});
+        return saver;
     }
     return create_window(WINDOW_CLASS, WINDOW_CLASS,
                          WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_OVERLAPPEDWINDOW, 0, 0, 222, 22,
@@ -72,11 +76,11 @@ bool start_up(int show_command) {
     update_window(starfield_window);
     set_window_pos(starfield_window, HWND_TOP, 0, 0, 0, 0,
                    SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+    if (run_mode == RUN_SCREEN_SAVER) set_screen_saver_window(starfield_window);
     return true;
 }
 
 int message_loop() {
-    if (run_mode == RUN_SCREEN_SAVER) set_screen_saver_running(true);
     Msg msg{};
     while (get_message(&msg))
         if (!control_window || !is_dialog_message(control_window, msg)) dispatch_message(msg);

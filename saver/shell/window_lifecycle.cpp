@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/gl_context.h"
 #include "platform/profile.h"
+#include "platform/screen.h"
 #include "platform/window.h"
 #include "saver/engine/commands.h"
 #include "saver/engine/engine_state.h"
@@ -105,6 +106,8 @@ void leave_program(Hwnd hwnd) {
     }
     if (run_mode == RUN_INTERACTIVE && module_work_file[0] != '\0')
         write_window_rect(hwnd, module_work_file);
+    // An unlocked saver lets go of the keyboard and the pointer; its close is its own.
+    if (run_mode == RUN_SCREEN_SAVER) set_screen_saver_window(nullptr);
     busy = 1;
     post_message(hwnd, WM_CLOSE, 0, 0);
 }

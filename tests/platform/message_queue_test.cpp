@@ -1,8 +1,10 @@
+#include "platform/common/window_table.h"
 #include "platform/dialog.h"
 #include "platform/headless.h"
 #include "platform/window.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -227,6 +229,43 @@ TEST_F(MessageQueue, FindWindowSeesOnlyVisibleWindowsOfTheClass) {
     show_window(hidden, SW_SHOW);
     EXPECT_EQ(find_window("QUEUETEST"), hidden);
     EXPECT_EQ(find_window("OTHER"), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+// Under a loop of the toolkit (a message box, a chooser) only the painting windows go on: their
+// timers and paints. Posted messages, the quit message and a dialog's timer wait.
+TEST_F(MessageQueue, FramesUnderAToolkitLoopLeaveEverythingElseWaiting) {
+    const ControlTemplate label = {-1, CTL_LABEL, "text", 0, 0, 20, 8, 0};
+    const DialogTemplate only_label = {"ONLY", "Only", 40, 20, &label, 1, true};
+    Hwnd dialog = create_dialog(only_label, nullptr, quiet_dialog_proc);
+    ASSERT_NE(dialog, nullptr);
+    Hwnd shown = make(WS_VISIBLE);
+    set_timer(dialog, 7, 1);
+    set_timer(shown, 8, 1);
+    usleep(20000);
+    post_message(shown, WM_USER, 0, 0);
+    post_quit_message(3);
+    Msg msg{};
+    ASSERT_TRUE(message_queue_take_frame(&msg));
+    EXPECT_EQ(msg.hwnd, shown);
+    EXPECT_EQ(msg.message, WM_TIMER);
+    EXPECT_EQ(msg.wparam, 8u);
+    ASSERT_TRUE(message_queue_take_frame(&msg));
+    EXPECT_EQ(msg.hwnd, shown);
+    EXPECT_EQ(msg.message, WM_PAINT);
+    show_window(shown, SW_HIDE);
+    EXPECT_FALSE(message_queue_take_frame(&msg));
+    // All of it still comes, in the program's own loop.
+    ASSERT_TRUE(get_message(&msg));
+    EXPECT_EQ(msg.message, WM_USER);
+    EXPECT_FALSE(get_message(&msg));
+    EXPECT_EQ(msg.wparam, 3u);
+    ASSERT_TRUE(get_message(&msg));
+    EXPECT_EQ(msg.hwnd, dialog);
+    EXPECT_EQ(msg.wparam, 7u);
 }
 
 } // namespace
