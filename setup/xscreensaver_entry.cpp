@@ -190,7 +190,7 @@ bool read_programs(const std::string& text, ProgramsList* list) {
 }
 
 // Every form our entry's command has had: the program as a plain or quoted word, or named
-// through "$HOME".
+// through the shell's "~".
 bool is_ours(const Entry& entry, const std::string& program) {
     return entry.command == xscreensaver_command(program) ||
            entry.command == shell_word(program) + " --root" || entry.command == program + " --root";
@@ -272,10 +272,12 @@ std::string xscreensaver_command(const std::string& program) {
     const std::string home = home_directory();
     const std::string below_home =
         program.compare(0, home.size() + 1, home + "/") == 0 ? program.substr(home.size()) : "";
-    // A blank in the home path: the shell puts it back from $HOME, within one word. The command
-    // must not start with a double quote, which the host would read as a name.
+    // A blank in the home path: the shell's "~" puts it back within one word. The host runs a
+    // command through the shell only when it holds a shell character, hence the quoted
+    // "--root"; and the command must not start with a double quote, which the host would read
+    // as a name.
     if (!plain_word(program) && !below_home.empty() && plain_word(below_home))
-        return "env \"$HOME\"" + below_home + " --root";
+        return "~" + below_home + " \"--root\"";
     return shell_word(program) + " --root";
 }
 

@@ -10,7 +10,7 @@
 
 // The command the entry runs: the program with --root, with no blank inside a word, because
 // the host wraps long lines at any blank. A program under a home path with blanks is named
-// through "$HOME".
+// through the shell's "~".
 std::string xscreensaver_command(const std::string& program);
 
 // The entry's lines as the host's settings program writes them: `  GL: ` and the command from

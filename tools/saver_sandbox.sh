@@ -6,6 +6,7 @@ root=$(mktemp -d)
 saver=""
 trap '[ -n "$saver" ] && kill "$saver" 2>/dev/null; wait 2>/dev/null || true; rm -rf "$root"' EXIT
 export XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data XDG_RUNTIME_DIR=$root/runtime
+export XDG_STATE_HOME=$root/state
 mkdir -p "$XDG_CONFIG_HOME/solvantrix" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 settings=$XDG_CONFIG_HOME/solvantrix/Solvantrix!.ini

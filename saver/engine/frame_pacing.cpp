@@ -43,7 +43,11 @@ void pace_frame() {
     pace_frame_on({query_performance_counter, sleep_ms});
 }
 
-void resume_after_pause(uint64_t paused_ticks) {
+void resume_after_pause(uint64_t paused_ns) {
+    // Pauses last minutes or hours: the product is split so that it stays in range.
+    constexpr uint64_t PER_SECOND = 1000000000u;
+    const uint64_t paused_ticks = paused_ns / PER_SECOND * counter_frequency +
+                                  paused_ns % PER_SECOND * counter_frequency / PER_SECOND;
     if (hold_start_time != 0) hold_start_time += paused_ticks;
     if (previous_frame_end != 0) previous_frame_end += paused_ticks;
 }

@@ -35,7 +35,7 @@ struct PacingClock {
 void pace_frame_on(const PacingClock& clock);
 void pace_frame(); // on the platform's clock
 
-// Frames were held back for `paused_ticks` (the window was not viewable, or the process was
-// stopped): the clock-driven timers leave that time out, so the module shown does not jump
-// on to its fade-out when drawing resumes.
-void resume_after_pause(uint64_t paused_ticks);
+// Frames were held back for `paused_ns` nanoseconds (the window was not viewable, or the
+// process was stopped): the clock-driven timers leave that time out, so the module shown does
+// not jump on to its fade-out when drawing resumes.
+void resume_after_pause(uint64_t paused_ns);

@@ -56,15 +56,15 @@ void remove_flat_directory(const std::string& path) {
     rmdir(path.c_str());
 }
 
-// A copy's directory whose live mark nobody holds: its copy was killed.
+// A copy's directory whose copy was killed: no process holds its live mark, and the process
+// its name gives has ended (a copy just starting holds no mark yet, and copies on several
+// monitors start at the same moment).
 bool abandoned(const std::string& path) {
+    const long pid =
+        std::strtol(path.c_str() + path.rfind(COPY_PREFIX) + std::strlen(COPY_PREFIX), nullptr, 10);
+    if (pid <= 0 || kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) return false;
     const int fd = open((path + "/" + LIVE_MARK).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0) {
-        // Killed between making the directory and its mark: the name says whose it was.
-        const long pid = std::strtol(
-            path.c_str() + path.rfind(COPY_PREFIX) + std::strlen(COPY_PREFIX), nullptr, 10);
-        return pid > 0 && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
-    }
+    if (fd < 0) return true;
     const bool free = flock(fd, LOCK_EX | LOCK_NB) == 0;
     close(fd);
     return free;

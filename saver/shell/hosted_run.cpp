@@ -103,8 +103,7 @@ Lresult hosted_window_proc(Hwnd hwnd, unsigned message, Wparam wparam, Lparam) {
         resize_pending = 1;
         return 0;
     case WM_PAINT:
-        if (const uint64_t paused = hosted_take_paused_ns())
-            resume_after_pause(paused * counter_frequency / 1000000000u);
+        if (const uint64_t paused = hosted_take_paused_ns()) resume_after_pause(paused);
         on_paint(hwnd);
         return 0;
     case WM_COMMAND:

@@ -137,4 +137,19 @@ TEST_F(PacedUnderVerticalSync, WithoutAWaitingSwapTheSleepingPacerKeepsItsTarget
     EXPECT_LE(frames, 60);
 }
 
+// A screen locked for an hour with its saver stopped: the clock timers move by an hour.
+TEST(PauseResume, AnHourLongPauseMovesTheClockTimersByAnHour) {
+    counter_frequency = 1000000000ull;
+    hold_start_time = 5000000000ull;
+    previous_frame_end = 6000000000ull;
+    const uint64_t hour = 3600ull * 1000000000ull;
+    resume_after_pause(hour);
+    EXPECT_EQ(hold_start_time, 5000000000ull + hour);
+    EXPECT_EQ(previous_frame_end, 6000000000ull + hour);
+    // The first hold after start is measured from 0, and stays so.
+    hold_start_time = 0;
+    resume_after_pause(hour);
+    EXPECT_EQ(hold_start_time, 0u);
+}
+
 } // namespace

@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -50,9 +51,15 @@ TEST_F(WorkCopiesTest, PrivateDirectoriesLastAsLongAsTheirCopy) {
     ASSERT_EQ(stat(parent.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 077, 0u) << "other users must not reach the copies";
 
-    const std::string killed = parent + "/copy-1-killed";
-    const std::string live = parent + "/copy-1-live";
-    for (const std::string& directory : {killed, live}) {
+    // A process that has ended, for the names of copies that were killed.
+    const pid_t ended = fork();
+    if (ended == 0) _exit(0);
+    ASSERT_EQ(waitpid(ended, nullptr, 0), ended);
+    const std::string prefix = parent + "/copy-";
+    const std::string killed = prefix + std::to_string(ended) + "-killed";
+    const std::string live = prefix + std::to_string(ended) + "-live"; // its mark is held
+    const std::string starting = prefix + std::to_string(getpid()) + "-starting"; // no mark yet
+    for (const std::string& directory : {killed, live, starting}) {
         ASSERT_EQ(mkdir(directory.c_str(), 0700), 0);
         write_file(directory + "/.live", "");
         write_file(directory + "/Hand-Made.ini", "[items]\n");
@@ -66,6 +73,7 @@ TEST_F(WorkCopiesTest, PrivateDirectoriesLastAsLongAsTheirCopy) {
     EXPECT_NE(next, mine);
     EXPECT_FALSE(is_directory(killed));
     EXPECT_TRUE(is_directory(live));
+    EXPECT_TRUE(is_directory(starting));
     close(held);
 }
 

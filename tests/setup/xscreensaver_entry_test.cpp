@@ -46,7 +46,7 @@ const std::vector<Form> FORMS = {
      "\t\t\t\t  /home/annabelle-longname/.local/bin/solvantrix   \\\n"
      "\t\t\t\t  --root\t\t\t\t    \\n\\\n"},
     {"home with a blank", "/home/a b", "/home/a b/.local/bin/solvantrix",
-     "  GL: \t\t  \"Solvantrix\" \tenv \"$HOME\"/.local/bin/solvantrix --root    \\n\\\n"},
+     "  GL: \t\t\t\t~/.local/bin/solvantrix \"--root\"\t    \\n\\\n"},
     {"program outside home with a blank", "/home/ann", "/opt/my saver/solvantrix",
      "  GL: \t\t  \"Solvantrix\" \t'/opt/my saver/solvantrix' --root\t    \\n\\\n"},
 };
