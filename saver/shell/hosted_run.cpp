@@ -7,17 +7,13 @@
 #include "saver/engine/commands.h"
 #include "saver/engine/engine_state.h"
 #include "saver/engine/frame_pacing.h"
-#include "saver/engine/frame_step.h"
-#include "saver/engine/gl_state.h"
-#include "saver/engine/module_cycle.h"
 #include "saver/model/install_paths.h"
 #include "saver/model/model_state.h"
 #include "saver/model/settings.h"
 #include "saver/model/work_copies.h"
+#include "saver/shell/copy_cycle.h"
 #include "saver/shell/shell_state.h"
-#include "saver/shell/startup.h"
 #include "saver/shell/window_handlers.h"
-#include "saver/ui/module_selector.h"
 
 #include <cstdio>
 #include <string>
@@ -29,16 +25,6 @@ namespace {
 // saying why.
 bool first_load = true;
 std::string first_module_trouble;
-
-// What the screen saver's hidden control window prepares for the module cycle: the library
-// lists with their cycle order, the module `modsel` names and the cycle timer. With the cycle
-// on, this copy starts a walk of its own, after the module the last copy showed.
-void prepare_module_cycle() {
-    initialise_module_selector();
-    cycle_timer = get_private_profile_int("data", "timer", 0, SETTINGS_FILE) & 0xFFFF;
-    projection_dirty = 1;
-    claim_cycle_start();
-}
 
 // Frames wait for the vertical blank where the display lets us and the target keeps up
 // with its refresh; elsewhere the sleeping pacer alone sets the rhythm.
@@ -69,19 +55,11 @@ std::string settings_module() {
     return path;
 }
 
-// This copy's own walk names the module file; otherwise the settings' `module` does.
+// A first module that cannot be played ends the run, saying why.
 void load_next_module(Hwnd hwnd) {
-    if (own_cycle_module[0] != '\0') {
-        std::snprintf(module_path, sizeof module_path, "%s", own_cycle_module);
-        open_succeeded = 1;
-        load_module_from_settings = 0;
-    } else {
-        open_succeeded = 0;
-        module_path[0] = '\0';
-        load_module_from_settings = 1;
-    }
-    const std::string wanted = open_succeeded ? std::string(module_path) : settings_module();
-    load_module_command(hwnd);
+    const std::string wanted =
+        own_cycle_module[0] != '\0' ? std::string(own_cycle_module) : settings_module();
+    load_copy_module(hwnd);
     if (!first_load) return;
     first_load = false;
     if (module_path[0] != '\0') return;
@@ -138,12 +116,8 @@ int run_hosted(const HostedRequest& request) {
     const Hwnd hwnd =
         adopt_host_window(WINDOW_CLASS, request.window, request.show_frame_rate, &error);
     if (!hwnd) return refuse(error);
-    read_global_settings();
-    prepare_clock_and_tables();
-    init_gl_state(hwnd);
+    start_copy_cycle(hwnd, true);
     choose_pacing();
-    prepare_module_cycle();
-    post_message(hwnd, WM_COMMAND, CMD_LOAD_MODULE, 0);
 
     Msg msg{};
     while (hosted_get_message(&msg)) dispatch_message(msg);

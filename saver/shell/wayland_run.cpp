@@ -3,6 +3,7 @@
 #include "platform/wayland.h"
 #include "platform/window.h"
 #include "saver/model/work_copies.h"
+#include "saver/shell/copy_cycle.h"
 #include "saver/shell/shell_state.h"
 #include "saver/shell/wayland_window.h"
 
@@ -33,7 +34,7 @@ int run_wayland(WaylandRun run) {
         std::fprintf(stderr, "solvantrix: %s\n", error.c_str());
         return 1;
     }
-    start_module_cycle(hwnd, run == WaylandRun::background);
+    start_copy_cycle(hwnd, run == WaylandRun::background);
 
     Msg msg{};
     while (wayland_get_message(&msg)) dispatch_message(msg);

@@ -11,6 +11,7 @@
 #include "saver/model/model_state.h"
 #include "saver/model/settings.h"
 #include "saver/shell/shell_state.h"
+#include "saver/shell/copy_cycle.h"
 #include "saver/shell/wayland_window.h"
 #include "tests/support/test_env.h"
 
@@ -44,7 +45,7 @@ class WaylandWindow : public ::testing::Test {
         // The backend makes the context before the window hears WM_CREATE.
         ASSERT_TRUE(gl_choose_pixel_format(hwnd));
         ASSERT_TRUE(gl_create_context(hwnd));
-        start_module_cycle(hwnd, false);
+        start_copy_cycle(hwnd, false);
         pump();
         ASSERT_EQ(ready, 1);
     }
@@ -87,10 +88,10 @@ TEST_F(WaylandWindow, ABackgroundCopyWalksTheCycleOnItsOwn) {
     write_private_profile_string("data", "modsel", "0", SETTINGS_FILE);
     write_private_profile_string("cycle", "Hand-Made.sv", "1", SETTINGS_FILE);
     write_private_profile_string("cycle", "Second.sv", "1", SETTINGS_FILE);
-    start_module_cycle(hwnd, false);
+    start_copy_cycle(hwnd, false);
     pump();
     EXPECT_STREQ(module_name, "Hand-Made");
-    start_module_cycle(hwnd, true);
+    start_copy_cycle(hwnd, true);
     pump();
     EXPECT_STREQ(module_name, "Second");
 }
