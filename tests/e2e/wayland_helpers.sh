@@ -19,18 +19,7 @@ export HOME=$root/home
 mkdir -p "$HOME"
 [ -n "$as_user" ] && chown nobody:nogroup "$HOME"
 
-wait_for() { for _ in $(seq 100); do eval "$1" && return 0; sleep 0.1; done; return 1; }
-# wait_for_exit PID SECONDS: the process has ended within the time; its exit code in $exit_code.
-wait_for_exit() {
-    for _ in $(seq $(($2 * 10))); do
-        if ! kill -0 "$1" 2>/dev/null; then
-            set +e; wait "$1"; exit_code=$?; set -e
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/wait_helpers.sh"
 
 # start_sway: headless sway with one 800x600 output (its pid in $sway); sets WAYLAND_DISPLAY
 # and SWAYSOCK for the clients.

@@ -1,16 +1,5 @@
 # Sourced inside the X session.
-wait_for() { for _ in $(seq 100); do eval "$1" && return 0; sleep 0.1; done; return 1; }
-# wait_for_exit PID SECONDS: the process has ended within the time; its exit code in $exit_code.
-wait_for_exit() {
-    for _ in $(seq $(($2 * 10))); do
-        if ! kill -0 "$1" 2>/dev/null; then
-            set +e; wait "$1"; exit_code=$?; set -e
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/wait_helpers.sh"
 # window_named TITLE: the id of a visible window whose title is exactly TITLE; empty when none.
 window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
 # mean_rgb X Y W H: the average colour of a screen rectangle as "R G B" (0..255).
