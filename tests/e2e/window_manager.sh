@@ -13,8 +13,6 @@ source "$here/e2e_env.sh"
 install_fixture "$fixtures"
 # A large editor window, the control window over its lower part.
 sed -i 's/^appx1=.*/appx1=1200/; s/^appy1=.*/appy1=740/' "$settings"
-printf '[HKEY_CURRENT_USER\\Control Panel\\Desktop]\nScreenSaveUsePassword=1\n' \
-    > "$XDG_CONFIG_HOME/solvantrix/registry.ini"
 export SCREENSHOTS=${SCREENSHOTS:-} SETUP_ROOT=$root/setup
 
 "$here/with_xvfb.sh" 1280x800x24 bash -s "$program" "$close_window" "$here" "$settings" \
@@ -44,7 +42,13 @@ xdotool type --delay 40 'Zebra-42'
 xdotool key Tab
 xdotool type --delay 40 'Zebra-42'
 xdotool key Return
-wait_for_exit "$changer" 15 || fail "Enter did not close NEW PASSWORD"
+# The question whether to lock: Enter takes its default, Yes.
+wait_for '[ -n "$(window_named "Solvantrix Screen Saver")" ]' || fail "Enter did not close NEW PASSWORD"
+sleep 0.5
+xdotool key Return
+wait_for_exit "$changer" 15 || fail "Enter did not answer the question whether to lock"
+grep -qx 'ScreenSaveUsePassword=1' "$(dirname "$settings")/registry.ini" ||
+    fail "Yes did not switch the lock on"
 stored=$(sed -n 's/^sword=//p' "$settings")
 [ ${#stored} -eq 8 ] || fail "Enter did not store the password: '$stored'"
 
