@@ -60,7 +60,7 @@ grep -qx 'Categories=Screensaver;' "$theme" || fail "theme category"
 
 gzip -t "$root/share/man/man6/solvantrix.6.gz" || fail "the manual page is not gzip"
 man_text=$(MANWIDTH=80 man -l "$root/share/man/man6/solvantrix.6.gz" 2>&1)
-for option in --root --window-id --fps /s /c /a; do
+for option in --root --window-id --fps --wayland --wayland-background /s /c /a; do
     grep -q -- "$option" <<< "$man_text" || fail "the manual page does not name $option"
 done
 xmllint --noout "$root/share/icons/hicolor/scalable/apps/solvantrix.svg" || fail "the icon is not SVG"
