@@ -16,3 +16,27 @@ install_fixture() {
     printf '[data]\npath=%s/install/\nmodule=%s/install/library/Hand-Made.sv\n[Items]\nappx=0\nappy=0\nappx1=640\nappy1=400\nxmainx=0\nxmainy=460\n' \
         "$root" "$root" > "$settings"
 }
+
+# install_read_only_tree PROGRAM FIXTURES_DIR: a product tree as a system package installs it,
+# the program in $prefix/bin, the fixture library in $prefix/share/solvantrix.
+install_read_only_tree() {
+    prefix=$root/prefix
+    mkdir -p "$prefix/bin" "$prefix/share/solvantrix"
+    cp "$1" "$prefix/bin/solvantrix"
+    cp -r "$2/library" "$2/images" "$prefix/share/solvantrix/"
+}
+# play_as_ordinary_user: the private directories become those of the user who plays (nobody,
+# through $as_user, when run as root), and the tree of install_read_only_tree one that user
+# cannot write.
+play_as_ordinary_user() {
+    as_user=""
+    if [ "$(id -u)" -eq 0 ]; then
+        chown -R nobody:nogroup "$root"
+        chown -R root:root "$prefix"
+        chmod 755 "$root"
+        as_user="setpriv --reuid=nobody --regid=nogroup --clear-groups"
+    else
+        chmod -R a-w "$prefix"
+        trap 'chmod -R u+w "$prefix"; rm -rf "$root"' EXIT
+    fi
+}

@@ -22,20 +22,8 @@ done
 
 # A product tree as a system package installs it: the program in bin/, the tree in
 # share/solvantrix/, neither writable by the user who plays it.
-prefix=$root/prefix
-mkdir -p "$prefix/bin" "$prefix/share/solvantrix"
-cp "$program" "$prefix/bin/solvantrix"
-cp -r "$fixtures/library" "$fixtures/images" "$prefix/share/solvantrix/"
-as_user=""
-if [ "$(id -u)" -eq 0 ]; then
-    chown -R nobody:nogroup "$root"
-    chown -R root:root "$prefix"
-    chmod 755 "$root"
-    as_user="setpriv --reuid=nobody --regid=nogroup --clear-groups"
-else
-    chmod -R a-w "$prefix"
-    trap 'chmod -R u+w "$prefix"; rm -rf "$root"' EXIT
-fi
+install_read_only_tree "$program" "$fixtures"
+play_as_ordinary_user
 
 "$here/with_xvfb.sh" 1024x768x24 bash -s "$program" "$host_window" "$here" "$settings" \
     "$library" "$prefix" "$as_user" <<'SCRIPT'

@@ -8,10 +8,7 @@ here=$(realpath "$(dirname "$0")")
 source "$here/e2e_env.sh"
 export HOME=$root/home XDG_STATE_HOME=$root/home/.local/state
 mkdir -p "$HOME"
-prefix=$root/prefix
-mkdir -p "$prefix/bin" "$prefix/share/solvantrix"
-cp "$(realpath "$1")" "$prefix/bin/solvantrix"
-cp -r "$fixtures/library" "$fixtures/images" "$prefix/share/solvantrix/"
+install_read_only_tree "$(realpath "$1")" "$fixtures"
 program=$prefix/bin/solvantrix
 printf '[data]\nmodule=%s/share/solvantrix/library/Hand-Made.sv\n' "$prefix" > "$settings"
 cat > "$HOME/.xscreensaver" <<SETTINGS
@@ -26,16 +23,7 @@ programs:	GL: "Solvantrix" $program --root \\n
 SETTINGS
 
 # The daemon launches no saver for root; there it runs as nobody, and the tree stays root's.
-as_user=""
-if [ "$(id -u)" -eq 0 ]; then
-    chown -R nobody:nogroup "$root"
-    chown -R root:root "$prefix"
-    chmod 755 "$root"
-    as_user="setpriv --reuid=nobody --regid=nogroup --clear-groups"
-else
-    chmod -R a-w "$prefix"
-    trap 'chmod -R u+w "$prefix"; rm -rf "$root"' EXIT
-fi
+play_as_ordinary_user
 
 "$here/with_xvfb.sh" 1024x768x24 bash -s "$program" "$here" "$as_user" "$prefix" <<'SCRIPT'
 set -euo pipefail
